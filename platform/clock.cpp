@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: MIT
+#include "clock.h"
+
+#include <ctime>
+
+namespace zelvan {
+
+namespace {
+
+constexpr std::int64_t NanosecondsPerSecond = 1'000'000'000;
+
+// Floor division: boot times before the phase must still read whole seconds downward.
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
+{
+    const std::int64_t q = a / b;
+    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+} // namespace
+
+ClockReadings ClockReadings::System()
+{
+    return {
+        [] {
+            const std::time_t t = std::time(nullptr);
+            std::tm local{};
+            localtime_r(&t, &local);
+            return static_cast<std::int64_t>(t) + local.tm_gmtoff;
+        },
+        [] {
+            timespec ts{};
+            clock_gettime(CLOCK_BOOTTIME, &ts);
+            return static_cast<std::int64_t>(ts.tv_sec) * NanosecondsPerSecond + ts.tv_nsec;
+        },
+    };
+}
+
+BootClock::BootClock(ClockReadings readings)
+    : m_readings(std::move(readings)), m_anchorWallSeconds(m_readings.localWallSeconds()),
+      m_phaseNanoseconds(m_readings.bootNanoseconds())
+{
+}
+
+OleDate BootClock::Now()
+{
+    const std::int64_t seconds =
+        m_anchorWallSeconds +
+        FloorDiv(m_readings.bootNanoseconds() - m_phaseNanoseconds, NanosecondsPerSecond);
+    return UnixEpochOleDate + static_cast<double>(seconds) / SecondsPerDay;
+}
+
+void BootClock::CenterSecondsBetweenTicks()
+{
+    // Ticks come at whole seconds from now; boundaries half a second later sit
+    // midway between them.
+    m_phaseNanoseconds = m_readings.bootNanoseconds() + NanosecondsPerSecond / 2;
+}
+
+} // namespace zelvan

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "surface.h"
+
+#include <QFont>
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+#include <functional>
+
+namespace zelvan {
+
+// The dial's drawing surface: a widget holding a pixel canvas at the screen's
+// device-pixel ratio. Drawing lands on the canvas and is shown at once; when the
+// window system asks for a repaint (first show, resize, a change of scale, an
+// explicit Refresh), the canvas is cleared and the paint handler draws it anew.
+// Lines and circles are not antialiased, so drawing a line again in another
+// colour covers exactly the same pixels.
+class PictureBox final : public QWidget, public Surface
+{
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    void SetPaintHandler(std::function<void()> handler) { m_paintHandler = std::move(handler); }
+    void SetForeColor(Colour colour) { m_foreColor = colour; }
+    // Repaints the whole picture through the paint handler.
+    void Refresh();
+
+    // The pixels as last drawn (device pixels).
+    const QImage &Canvas() const { return m_canvas; }
+
+    double Width() const override;
+    double Height() const override;
+    Colour ForeColor() const override { return m_foreColor; }
+    Colour FillColor() const override { return m_fillColor; }
+    void SetFillColor(Colour colour) override { m_fillColor = colour; }
+    void Line(double x1, double y1, double x2, double y2,
+              std::optional<Colour> colour = std::nullopt) override;
+    void Circle(double x, double y, double radius) override;
+    void SetCurrentX(double x) override { m_currentX = x; }
+    void SetCurrentY(double y) override { m_currentY = y; }
+    double FontSize() const override { return font().pointSizeF(); }
+    void Print(const std::string &text) override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    double TwipsPerPixel() const;
+    QPointF ToPixels(double x, double y) const;
+    bool EnsureCanvas();
+    void Shown(const QRect &pixels);
+
+    std::function<void()> m_paintHandler;
+    QImage m_canvas;
+    QRegion m_drawnSinceShown;
+    bool m_refreshRequested = false;
+    bool m_inPaintHandler = false;
+    Colour m_foreColor = Rgb(0, 0, 0);
+    Colour m_fillColor = Rgb(255, 255, 255);
+    double m_currentX = 0;
+    double m_currentY = 0;
+};
+
+} // namespace zelvan

@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "clock.h"
+#include "hands.h"
+#include "messagebox.h"
+#include "sound.h"
+#include "surface.h"
+#include "timer.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zelvan::testing {
+
+// A clock that moves only when told, in whole seconds.
+class FakeClock final : public Clock
+{
+public:
+    OleDate Now() override { return m_now; }
+    void Advance(double seconds) { m_now += seconds / SecondsPerDay; }
+
+private:
+    OleDate m_now = 46000.5; // an afternoon in 2025
+};
+
+// A timer whose ticks the test delivers.
+class FakeTimer final : public Timer
+{
+public:
+    void SetEnabled(bool enabled) override { m_enabled = enabled; }
+    bool Enabled() const override { return m_enabled; }
+    // Delivers a tick, as the real timer would only while enabled.
+    void Tick()
+    {
+        if (m_enabled)
+            Fire();
+    }
+
+private:
+    bool m_enabled = false;
+};
+
+struct Warning
+{
+    std::string text;
+    std::string title;
+};
+
+class FakeMessageBox final : public MessageBox
+{
+public:
+    void Warning(const std::string &text, const std::string &title) override
+    {
+        shown.push_back({text, title});
+        if (whileOpen)
+            whileOpen();
+    }
+
+    std::vector<testing::Warning> shown;
+    // Runs while the box is "open", e.g. to deliver a tick behind it.
+    std::function<void()> whileOpen;
+};
+
+class FakeSoundPlayer final : public SoundPlayer
+{
+public:
+    void PlayAsync(const std::string &path, std::function<void()> onFailure) override
+    {
+        played.push_back(path);
+        if (fails)
+            onFailure();
+    }
+
+    std::vector<std::string> played;
+    bool fails = false;
+};
+
+// One drawing operation, with everything a test may want to check.
+struct DrawOp
+{
+    enum Kind { Line, Circle, Print } kind;
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // Circle: centre in x1, y1 and radius in x2
+    Colour colour = 0;                     // Line: its colour; Circle: the fill colour
+    std::string text;                      // Print: the text
+};
+
+// A surface that records what is drawn on it.
+class RecordingSurface final : public Surface
+{
+public:
+    RecordingSurface(double width = 2295, double height = 2295) : m_width(width), m_height(height)
+    {
+    }
+
+    double Width() const override { return m_width; }
+    double Height() const override { return m_height; }
+    Colour ForeColor() const override { return foreColor; }
+    Colour FillColor() const override { return fillColor; }
+    void SetFillColor(Colour colour) override { fillColor = colour; }
+    void Line(double x1, double y1, double x2, double y2, std::optional<Colour> colour) override
+    {
+        ops.push_back({DrawOp::Line, x1, y1, x2, y2, colour.value_or(foreColor), {}});
+    }
+    void Circle(double x, double y, double radius) override
+    {
+        ops.push_back({DrawOp::Circle, x, y, radius, 0, fillColor, {}});
+    }
+    void SetCurrentX(double x) override { m_x = x; }
+    void SetCurrentY(double y) override { m_y = y; }
+    double FontSize() const override { return 8.25; }
+    void Print(const std::string &text) override
+    {
+        ops.push_back({DrawOp::Print, m_x, m_y, 0, 0, foreColor, text});
+    }
+
+    Colour foreColor = Rgb(0, 0, 0);
+    Colour fillColor = Rgb(255, 255, 255);
+    std::vector<DrawOp> ops;
+
+private:
+    double m_width;
+    double m_height;
+    double m_x = 0;
+    double m_y = 0;
+};
+
+class FakeReadouts final : public Readouts
+{
+public:
+    bool IsMinimized() const override { return minimized; }
+    void SetReadoutText(const std::string &text) override { readout = text; }
+    void SetCaption(const std::string &text) override { caption = text; }
+
+    bool minimized = false;
+    std::string readout;
+    std::string caption;
+};
+
+} // namespace zelvan::testing

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+#include "clock.h"
+#include "oledate.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace zelvan {
+namespace {
+
+constexpr double Second = 1.0 / SecondsPerDay;
+
+TEST(SplitTimeOfDay, RoundsTheTimeOfDayToTheNearestSecond)
+{
+    const TimeOfDay t = SplitTimeOfDay(46000 + (13 * 3600 + 4 * 60 + 5.4) * Second);
+    EXPECT_EQ(t.hour, 13);
+    EXPECT_EQ(t.minute, 4);
+    EXPECT_EQ(t.second, 5);
+    EXPECT_EQ(SplitTimeOfDay(46000 + 59.6 * Second).minute, 1);
+}
+
+TEST(SplitTimeOfDay, AnInstantJustBeforeMidnightReadsMidnight)
+{
+    const TimeOfDay t = SplitTimeOfDay(46000.9999999);
+    EXPECT_EQ(t.hour, 0);
+    EXPECT_EQ(t.minute, 0);
+    EXPECT_EQ(t.second, 0);
+}
+
+TEST(SplitTimeOfDay, ReadsTheFractionOfANegativeDateWithoutItsSign)
+{
+    // -1.25 is day -1 at 06:00.
+    EXPECT_EQ(SplitTimeOfDay(-1.25).hour, 6);
+    EXPECT_EQ(SplitTimeOfDay(-1.0 / 24).hour, 1);
+}
+
+TEST(WholeSecondsIn, CountsWholeDaysAndTheRoundedTimeOfDay)
+{
+    EXPECT_EQ(WholeSecondsIn(0.0), 0);
+    EXPECT_EQ(WholeSecondsIn(1.25), 30 * 3600);                       // a 30-hour suspend
+    EXPECT_EQ(WholeSecondsIn(3 * Second), 3);
+    EXPECT_EQ(WholeSecondsIn(1.0 - 0.4 * Second), 86400);             // carried into the day
+    EXPECT_EQ(WholeSecondsIn(46000.5 + 2 * Second - 46000.5), 2);     // subtraction noise
+    EXPECT_EQ(WholeSecondsIn(-1.0 / 24), 3600);                       // a magnitude, never negative
+    EXPECT_EQ(WholeSecondsIn(std::nan("")), 0);
+    EXPECT_EQ(WholeSecondsIn(INFINITY), 0);
+}
+
+// Readings of the real clock come from a wall clock read once and a boot-time
+// counter that the test moves by hand.
+struct ClockWorld
+{
+    std::int64_t wall = 1'750'000'000;    // seconds, local time
+    std::int64_t boot = 5'000'000'123;     // nanoseconds
+
+    ClockReadings Readings()
+    {
+        return {[this] { return wall; }, [this] { return boot; }};
+    }
+    void Pass(double seconds) { boot += static_cast<std::int64_t>(seconds * 1e9); }
+};
+
+std::int64_t SecondsBetween(OleDate later, OleDate earlier)
+{
+    return std::llround((later - earlier) * SecondsPerDay);
+}
+
+TEST(BootClock, StartsAtTheLocalWallClockTime)
+{
+    ClockWorld world;
+    BootClock clock(world.Readings());
+    EXPECT_NEAR(clock.Now(), UnixEpochOleDate + 1'750'000'000 / SecondsPerDay, Second / 1000);
+}
+
+TEST(BootClock, IgnoresChangesOfTheSystemClock)
+{
+    ClockWorld world;
+    BootClock clock(world.Readings());
+    const OleDate start = clock.Now();
+    world.Pass(10);
+    world.wall -= 3600; // set back an hour, or a daylight-saving change
+    EXPECT_EQ(SecondsBetween(clock.Now(), start), 10);
+    world.wall += 7200; // and forward
+    world.Pass(5);
+    EXPECT_EQ(SecondsBetween(clock.Now(), start), 15);
+}
+
+TEST(BootClock, CountsTimeSpentSuspended)
+{
+    ClockWorld world;
+    BootClock clock(world.Readings());
+    const OleDate start = clock.Now();
+    world.Pass(30 * 3600);
+    EXPECT_EQ(SecondsBetween(clock.Now(), start), 30 * 3600);
+}
+
+TEST(BootClock, ReadsWholeSeconds)
+{
+    ClockWorld world;
+    BootClock clock(world.Readings());
+    const OleDate start = clock.Now();
+    world.Pass(0.999);
+    EXPECT_EQ(clock.Now(), start);
+    world.Pass(0.002);
+    EXPECT_EQ(SecondsBetween(clock.Now(), start), 1);
+}
+
+TEST(BootClock, TicksNearTheirDueTimeFallInConsecutiveSeconds)
+{
+    ClockWorld world;
+    world.Pass(0.9995); // the timer starts just before a whole second of boot time
+    BootClock clock(world.Readings());
+    clock.CenterSecondsBetweenTicks();
+    const OleDate start = clock.Now();
+    const std::int64_t timerStart = world.boot;
+    // Each tick arrives up to 0.45 s early or late.
+    const double jitter[] = {-0.4, 0.45, 0.0, -0.3, 0.35, -0.45};
+    for (int k = 1; k <= 6; ++k) {
+        world.boot = timerStart;
+        world.Pass(k + jitter[k - 1]);
+        EXPECT_EQ(SecondsBetween(clock.Now(), start), k) << "tick " << k;
+    }
+}
+
+} // namespace
+} // namespace zelvan
