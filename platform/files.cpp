@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "files.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <filesystem>
 #include <system_error>
 
@@ -10,6 +12,11 @@ bool IsNormalFile(const std::string &path)
 {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
+}
+
+std::string ProgramDataFolder()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/zelvan").toStdString();
 }
 
 } // namespace zelvan

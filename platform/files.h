@@ -8,4 +8,8 @@ namespace zelvan {
 // True for a regular file (or a link to one); directories and other entries do not count.
 bool IsNormalFile(const std::string &path);
 
+// The program's own data folder: share/zelvan beside the folder that holds the
+// executable, the same in the build tree and in an installed tree.
+std::string ProgramDataFolder();
+
 } // namespace zelvan

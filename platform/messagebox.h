@@ -10,11 +10,12 @@ class MessageBox
 {
 public:
     virtual ~MessageBox() = default;
-    // Returns when the user has closed the box.
+    // Shows the box and returns at once: the box keeps the rest of the program
+    // from the user until closed, but timers keep ticking behind it.
     virtual void Warning(const std::string &text, const std::string &title) = 0;
 };
 
-// A QMessageBox over the active window.
+// An application-modal QMessageBox over the active window.
 class QtMessageBox final : public MessageBox
 {
 public:
