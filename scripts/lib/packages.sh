@@ -1,0 +1,28 @@
+# SPDX-License-Identifier: MIT
+# Installs the Debian packages named as arguments that are not installed yet.
+# Sourced by scripts/run and scripts/test.
+
+install_missing() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null ||
+            { echo "Missing packages: ${missing[*]}; install them as root." >&2; return 1; }
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+        "${missing[@]}"
+}
+
+# What it takes to build and run the stopwatch.
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev fonts-liberation2)
+# What the tests need besides.
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool imagemagick x11-utils)

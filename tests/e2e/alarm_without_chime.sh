@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Arms a one-minute alarm through the dialog with the keyboard, starts the
+# stopwatch with the mouse, and expects the "Tempo scaduto!" warning (the chime
+# is missing) titled with the caption of that moment, while counting goes on.
+set -euo pipefail
+. "$(dirname "$0")/lib.sh"
+
+# A tree like an installed one, but with no chime in it.
+mkdir -p "$WORK/tree/bin" "$WORK/tree/share/zelvan"
+cp "$1" "$WORK/tree/bin/zelvan"
+
+start_xvfb
+start_app "$WORK/tree/bin/zelvan"
+window=$(wait_window '^Zelvan - ')
+xdotool windowfocus --sync "$window"
+
+# Tab to "Alarm...", open the dialog, check the box, type 1 in the text box, Enter.
+xdotool key Tab Return
+dialog=$(wait_window '^Alarm Setting$')
+xdotool windowfocus --sync "$dialog"
+xdotool key space Tab
+xdotool type 1
+xdotool key Return
+for i in $(seq 100); do
+    xdotool search --onlyvisible --name '^Alarm Setting$' >/dev/null 2>&1 || break
+    sleep 0.05
+done
+
+# Click "Start" (120, 3120 twips: 8, 208 pixels) with the mouse.
+xdotool mousemove --window "$window" 40 220 click 1
+sleep 1.5
+[ "$(caption_seconds "$window")" -ge 1 ] || fail "the stopwatch did not start"
+
+# The main window carries the same caption for a second: look for another window.
+warning=
+for i in $(seq 1300); do
+    warning=$(xdotool search --onlyvisible --name '^Zelvan - 00:01:00$' 2>/dev/null |
+        grep -v -x "$window" | head -n 1) || true
+    [ -n "$warning" ] && break
+    sleep 0.05
+done
+[ -n "$warning" ] || fail "no warning titled 'Zelvan - 00:01:00' within 65 s"
+sleep 2
+# The main window has counted on behind the open warning.
+[ "$(caption_seconds "$window")" -ge 61 ] || fail "counting stopped behind the warning"
+[ "$(xdotool getwindowname "$warning")" = "Zelvan - 00:01:00" ] || fail "warning title"
+echo "warning shown, main window at $(xdotool getwindowname "$window")"

@@ -1,0 +1,57 @@
+# SPDX-License-Identifier: MIT
+# Helpers for driving the real binary under Xvfb with xdotool.
+
+WORK=$(mktemp -d)
+PIDS=()
+cleanup() {
+    local pid
+    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+start_xvfb() {
+    for tool in Xvfb xdotool; do
+        command -v "$tool" >/dev/null || fail "$tool is missing (scripts/test installs it)"
+    done
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" 2>/dev/null &
+    PIDS+=($!)
+    local i
+    for i in $(seq 100); do
+        [ -s "$WORK/display" ] && break
+        sleep 0.05
+    done
+    [ -s "$WORK/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(cat "$WORK/display")"
+    mkdir -p "$WORK/runtime" && chmod 700 "$WORK/runtime"
+    export XDG_RUNTIME_DIR="$WORK/runtime"
+    unset QT_QPA_PLATFORM
+}
+
+start_app() {
+    "$1" 2>"$WORK/app.log" &
+    APP_PID=$!
+    PIDS+=("$APP_PID")
+}
+
+# Prints the id of the first visible window whose name matches the pattern.
+wait_window() {
+    local pattern=$1 seconds=${2:-10} id i
+    for i in $(seq $((seconds * 20))); do
+        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1) || true
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.05
+    done
+    fail "no window named like '$pattern' after ${seconds}s"
+}
+
+# Whole seconds shown by a "Zelvan - HH:MM:SS" caption.
+caption_seconds() {
+    local name
+    name=$(xdotool getwindowname "$1")
+    [[ $name =~ ^Zelvan\ -\ ([0-9]{2}):([0-9]{2}):([0-9]{2})$ ]] || fail "caption '$name'"
+    echo $((10#${BASH_REMATCH[1]} * 3600 + 10#${BASH_REMATCH[2]} * 60 + 10#${BASH_REMATCH[3]}))
+}
