@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
+#include "checkalarm.h"
 #include "clock.h"
 #include "face.h"
+#include "files.h"
+#include "form2.h"
 #include "forms.h"
 #include "messagebox.h"
 #include "picturebox.h"
+#include "qtsound.h"
 #include "sound.h"
 #include "tick.h"
 #include "timer.h"
@@ -48,6 +52,12 @@ Form1::Form1(Form1Services services) : m_services(std::move(services))
         m_ownMessageBox = std::make_unique<QtMessageBox>();
         m_services.messageBox = m_ownMessageBox.get();
     }
+    if (!m_services.sound) {
+        m_ownSound = std::make_unique<QtSoundPlayer>();
+        m_services.sound = m_ownSound.get();
+    }
+    if (m_services.soundFolder.empty())
+        m_services.soundFolder = ProgramDataFolder();
 
     setObjectName("Form1");
     // A fixed single border: no maximise button, no resizing.
@@ -131,7 +141,20 @@ void Form1::cmdStart_Click()
     cmdStart->repaint();
 }
 
-void Form1::cmdSetAlert_Click() {}
+void Form1::cmdSetAlert_Click()
+{
+    // A fresh dialog each time, so every run starts from the current settings.
+    Form2 dialog(this, *m_services.messageBox);
+    Flag enabled = m_state.AlarmEnabled;
+    std::int16_t seconds = m_state.AlarmSeconds;
+    if (IsTrue(dialog.CallAlarmSetting(this, enabled, seconds))) {
+        m_state.AlarmEnabled = enabled;
+        // Disarming keeps the last alarm time for the next run of the dialog.
+        if (IsTrue(m_state.AlarmEnabled))
+            m_state.AlarmSeconds = seconds;
+    }
+    // The hand follows at the next tick or repaint of the dial.
+}
 
 void Form1::Timer1_Timer()
 {
@@ -150,7 +173,13 @@ void Form1::Picture1_Paint()
 
 void Form1::UpdateDisplay() { zelvan::UpdateDisplay(*Picture1, *this, m_state, m_tips); }
 
-void Form1::CheckAlarm() {}
+void Form1::CheckAlarm()
+{
+    zelvan::CheckAlarm(m_state.AlarmEnabled, m_state.ElapsedSeconds, m_state.AlarmSeconds,
+                       windowTitle().toStdString(),
+                       {*m_services.messageBox, *m_services.sound, IsNormalFile,
+                        m_services.soundFolder});
+}
 
 bool Form1::IsMinimized() const { return isMinimized(); }
 

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: MIT
+#include "form2.h"
+
+#include "forms.h"
+#include "messagebox.h"
+#include "minutes.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+namespace zelvan {
+
+namespace {
+
+// The user's decimal separator when it is a single ASCII character; the
+// conversion always takes '.' as well.
+char LocaleDecimalSeparator()
+{
+    const QString point = QLocale::system().decimalPoint();
+    if (point.size() == 1 && point.at(0).unicode() < 0x80)
+        return static_cast<char>(point.at(0).unicode());
+    return '.';
+}
+
+} // namespace
+
+Form2::Form2(QWidget *parent, MessageBox &messageBox) : QDialog(parent), m_messageBox(messageBox)
+{
+    setObjectName("Form2");
+    // A fixed dialog border: a caption and a close button, nothing to minimise,
+    // maximise or ask for help. Owned by its parent, it stays out of the task bar.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(Caption);
+    setFont(DefaultFormFont());
+    setSizeGripEnabled(false);
+    const int dpi = logicalDpiX();
+    setFixedSize(TwipsToPixels(ClientWidthTwips, dpi), TwipsToPixels(ClientHeightTwips, dpi));
+
+    chkEnabled = new QCheckBox("Abilita l'allarme", this);
+    chkEnabled->setObjectName("chkEnabled");
+    PlaceInTwips(*chkEnabled, 120, 120, 1815, 375);
+
+    Label1 = new QLabel("Tempo limite in minuti:", this);
+    Label1->setObjectName("Label1");
+    // The label's box runs on to the text box: the layout's widths were made
+    // for Microsoft Sans Serif, and in a wider sans serif such as DejaVu Sans
+    // a 1815-twip box cuts off the colon. The label draws nothing but its text.
+    PlaceInTwips(*Label1, 120, 600, 1920, 255);
+
+    txtTimeSet = new QLineEdit(this);
+    txtTimeSet->setObjectName("txtTimeSet");
+    PlaceInTwips(*txtTimeSet, 2040, 480, 1215, 375);
+    Label1->setBuddy(txtTimeSet);
+
+    cmdOK = new QPushButton("OK", this);
+    cmdOK->setObjectName("cmdOK");
+    PlaceInTwips(*cmdOK, 120, 960, 1215, 375);
+    // OK answers Enter from anywhere in the dialog except a focused button,
+    // which answers Enter itself; the dialog hands the default back to OK
+    // when such a button loses the focus.
+    cmdOK->setAutoDefault(true);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+
+    cmdCancel = new QPushButton("Annulla", this);
+    cmdCancel->setObjectName("cmdCancel");
+    PlaceInTwips(*cmdCancel, 2040, 960, 1215, 375);
+    cmdCancel->setAutoDefault(true);
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+
+    setTabOrder(chkEnabled, txtTimeSet);
+    setTabOrder(txtTimeSet, cmdOK);
+    setTabOrder(cmdOK, cmdCancel);
+    chkEnabled->setFocus();
+}
+
+Flag Form2::CallAlarmSetting(QWidget *parent, Flag &Enabled, std::int16_t &timeset)
+{
+    // The owner holds the dialog for the length of the run: modal over it,
+    // centred on it and kept out of the task bar.
+    if (parentWidget() != parent)
+        setParent(parent, windowFlags());
+
+    DlgEnabled = Enabled;
+    DlgMinutes = static_cast<std::int16_t>(timeset / 60);
+    DlgAccepted = False;
+
+    Form_Load();
+    // Escape and the close button end up in reject(), which leaves DlgAccepted false.
+    exec();
+
+    if (IsTrue(DlgAccepted)) {
+        Enabled = DlgEnabled;
+        timeset = static_cast<std::int16_t>(DlgMinutes * 60);
+    }
+    return DlgAccepted;
+}
+
+void Form2::Form_Load()
+{
+    chkEnabled->setCheckState(IsTrue(DlgEnabled) ? Qt::Checked : Qt::Unchecked);
+    if (DlgMinutes > 0)
+        txtTimeSet->setText(QString::number(DlgMinutes));
+}
+
+void Form2::cmdOK_Click()
+{
+    // Only a plain tick arms the alarm; a greyed box does not.
+    DlgEnabled = ToFlag(chkEnabled->checkState() == Qt::Checked);
+    if (IsTrue(DlgEnabled)) {
+        // Text that is no number counts as 0 minutes and is refused below.
+        const std::int16_t minutes =
+            TextToInteger(txtTimeSet->text().toStdString(), LocaleDecimalSeparator()).value_or(0);
+        if (minutes < 1 || minutes > 60) {
+            m_messageBox.Warning(MinutesWarning, windowTitle().toStdString());
+            return;
+        }
+        // A refused attempt leaves DlgMinutes as it came in, so a later OK with
+        // the box cleared hands back the incoming minutes, and minutes x 60
+        // always fits in 16 bits.
+        DlgMinutes = minutes;
+    }
+    DlgAccepted = True;
+    accept();
+}
+
+void Form2::cmdCancel_Click()
+{
+    reject();
+}
+
+} // namespace zelvan

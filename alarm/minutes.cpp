@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+#include "minutes.h"
+
+#include <cstddef>
+
+namespace zelvan {
+
+namespace {
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Any magnitude above this is out of range whatever its fraction; keeping the
+// integer part no larger than this means it never overflows while it is read.
+constexpr std::int32_t Saturated = 100000;
+
+} // namespace
+
+std::optional<std::int16_t> TextToInteger(std::string_view text, char localeDecimalSeparator)
+{
+    const char separator = IsDigit(localeDecimalSeparator) || IsBlank(localeDecimalSeparator) ||
+                                   localeDecimalSeparator == '+' || localeDecimalSeparator == '-'
+                               ? '.'
+                               : localeDecimalSeparator;
+    const auto isSeparator = [separator](char c) { return c == '.' || c == separator; };
+
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && IsBlank(text[i]))
+        ++i;
+
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+
+    // The integer part saturates: thousands of digits stay cheap and exact
+    // enough to tell that they are out of range.
+    std::int32_t whole = 0;
+    std::size_t digits = 0;
+    for (; i < n && IsDigit(text[i]); ++i, ++digits) {
+        whole = whole * 10 + (text[i] - '0');
+        if (whole > Saturated)
+            whole = Saturated;
+    }
+
+    // Rounding needs only how the fraction compares with one half: its first
+    // digit, and for a 5 whether any later digit is not zero.
+    enum class Fraction
+    {
+        Zero,
+        BelowHalf,
+        Half,
+        AboveHalf
+    } fraction = Fraction::Zero;
+    if (i < n && isSeparator(text[i])) {
+        ++i;
+        bool first = true;
+        for (; i < n && IsDigit(text[i]); ++i, ++digits) {
+            const char d = text[i];
+            if (first) {
+                fraction = d == '0'   ? Fraction::Zero
+                           : d < '5'  ? Fraction::BelowHalf
+                           : d == '5' ? Fraction::Half
+                                      : Fraction::AboveHalf;
+                first = false;
+            } else if (d != '0') {
+                if (fraction == Fraction::Zero)
+                    fraction = Fraction::BelowHalf;
+                else if (fraction == Fraction::Half)
+                    fraction = Fraction::AboveHalf;
+            }
+        }
+    }
+    if (digits == 0)
+        return std::nullopt;
+
+    while (i < n && IsBlank(text[i]))
+        ++i;
+    if (i != n)
+        return std::nullopt;
+
+    // Ties go to the even neighbour, so the sign does not matter for rounding.
+    if (fraction == Fraction::AboveHalf || (fraction == Fraction::Half && whole % 2 == 1))
+        ++whole;
+
+    const std::int32_t value = negative ? -whole : whole;
+    if (value < -32768 || value > 32767)
+        return std::nullopt;
+    return static_cast<std::int16_t>(value);
+}
+
+} // namespace zelvan

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace zelvan {
+
+// Reads what the user typed as a number and rounds it to a 16-bit integer, the
+// way the alarm dialog reads its minutes.
+//
+// Accepted, and nothing else:
+//   - blanks (spaces and tabs) before and after the number;
+//   - an optional sign, '+' or '-', directly before the number;
+//   - ASCII decimal digits with an optional fractional part, the separator being
+//     '.' or the user's decimal separator; either side of the separator may be
+//     empty but not both (".5" and "5." are numbers, "." is not).
+// No exponents, no hexadecimal, no digit grouping, no other scripts' digits and
+// no blanks inside the number: "1e2", "0x10", "1,000" (with '.' as separator),
+// "1 2" and "- 5" are not numbers.
+//
+// The value is rounded to the nearest integer, ties to even (0.5 -> 0, 4.5 -> 4,
+// 5.5 -> 6), and must then lie in -32768..32767. Otherwise, and for text that is
+// not a number, the result is empty.
+//
+// Any bytes at all may come in; the work is linear in the length of the text.
+// A separator that could be mistaken for part of a number (a digit, a sign or a
+// blank) is ignored and only '.' is taken.
+std::optional<std::int16_t> TextToInteger(std::string_view text, char localeDecimalSeparator);
+
+} // namespace zelvan

@@ -1,0 +1,486 @@
+// SPDX-License-Identifier: MIT
+#include "fakes.h"
+#include "form1.h"
+#include "form2.h"
+#include "picturebox.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+#include <functional>
+#include <gtest/gtest.h>
+#include <numbers>
+
+namespace zelvan {
+namespace {
+
+using testing::FakeClock;
+using testing::FakeMessageBox;
+using testing::FakeSoundPlayer;
+using testing::FakeTimer;
+
+QCheckBox &chkEnabled(Form2 &d)
+{
+    return *d.findChild<QCheckBox *>("chkEnabled");
+}
+QLineEdit &txtTimeSet(Form2 &d)
+{
+    return *d.findChild<QLineEdit *>("txtTimeSet");
+}
+QPushButton &cmdOK(Form2 &d)
+{
+    return *d.findChild<QPushButton *>("cmdOK");
+}
+QPushButton &cmdCancel(Form2 &d)
+{
+    return *d.findChild<QPushButton *>("cmdCancel");
+}
+
+// A key typed at whatever has the keyboard focus, as a user would type it.
+void Type(Qt::Key key)
+{
+    QWidget *focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClick(focus, key);
+}
+
+void Type(const QString &text)
+{
+    QWidget *focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClicks(focus, text);
+}
+
+// Replaces the minutes the way a user would: select all, then type.
+void TypeMinutes(Form2 &d, const QString &text)
+{
+    QLineEdit &box = txtTimeSet(d);
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&box, Qt::Key_Delete);
+    QTest::keyClicks(&box, text);
+}
+
+void SetChecked(Form2 &d, bool checked)
+{
+    if (chkEnabled(d).isChecked() != checked)
+        QTest::mouseClick(&chkEnabled(d), Qt::LeftButton);
+}
+
+class AlarmDialogTest : public ::testing::Test
+{
+protected:
+    AlarmDialogTest() : form({&clock, &timer, &messageBox, &sound, {}}) {}
+
+    void SetUp() override
+    {
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
+    QPushButton &cmdSetAlert() { return *form.findChild<QPushButton *>("cmdSetAlert"); }
+
+    // Calls open, which runs the dialog modally, and works the open dialog with
+    // drive from inside that run. Whatever drive leaves open is rejected, and a
+    // watchdog rejects anything modal that stays up, so no test can hang.
+    void DriveModal(const std::function<void()> &open, const std::function<void(Form2 &)> &drive)
+    {
+        bool driven = false;
+        QTimer start;
+        start.setSingleShot(true);
+        QObject::connect(&start, &QTimer::timeout, [&] {
+            auto *dialog = qobject_cast<Form2 *>(QApplication::activeModalWidget());
+            if (!dialog) {
+                ADD_FAILURE() << "no alarm dialog is open";
+                return;
+            }
+            driven = true;
+            // The window system activates the dialog a little after it shows, and
+            // only then does the keyboard reach it.
+            EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->isActiveWindow(); }));
+            drive(*dialog);
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the dialog was left open";
+                dialog->reject();
+            }
+        });
+        QTimer watchdog;
+        watchdog.setInterval(10000);
+        QObject::connect(&watchdog, &QTimer::timeout, [] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                ADD_FAILURE() << "a modal window was still open after 10 s";
+                if (auto *dialog = qobject_cast<QDialog *>(modal))
+                    dialog->reject();
+                else
+                    modal->close();
+            }
+        });
+        watchdog.start();
+        start.start(0);
+        open();
+        EXPECT_TRUE(driven);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+
+    // One run of the dialog from the main window's "Alarm..." button.
+    void RunAlarmDialog(const std::function<void(Form2 &)> &drive)
+    {
+        DriveModal([this] { QTest::mouseClick(&cmdSetAlert(), Qt::LeftButton); }, drive);
+    }
+
+    void ArmAt(const QString &minutes)
+    {
+        RunAlarmDialog([&](Form2 &d) {
+            SetChecked(d, true);
+            TypeMinutes(d, minutes);
+            QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
+        });
+    }
+
+    void Disarm()
+    {
+        RunAlarmDialog([](Form2 &d) {
+            SetChecked(d, false);
+            QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
+        });
+    }
+
+    FakeClock clock;
+    FakeTimer timer;
+    FakeMessageBox messageBox;
+    FakeSoundPlayer sound;
+    Form1 form;
+};
+
+TEST_F(AlarmDialogTest, OpensAsAFixedModalDialogOverTheMainWindow)
+{
+    RunAlarmDialog([&](Form2 &d) {
+        EXPECT_EQ(d.windowTitle(), "Alarm Setting");
+        EXPECT_TRUE(d.isModal());
+        EXPECT_EQ(d.parentWidget(), &form);
+        EXPECT_EQ(d.windowType(), Qt::Dialog);
+        const Qt::WindowFlags flags = d.windowFlags();
+        EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+        EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+        EXPECT_FALSE(flags & Qt::WindowContextHelpButtonHint);
+        EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+        // 3390 x 1440 twips at 96 dpi, and it cannot be resized.
+        EXPECT_EQ(d.size(), QSize(226, 96));
+        EXPECT_EQ(d.minimumSize(), d.maximumSize());
+
+        EXPECT_EQ(chkEnabled(d).text(), "Abilita l'allarme");
+        EXPECT_EQ(chkEnabled(d).geometry(), QRect(8, 8, 121, 25));
+        const auto *label = d.findChild<QLabel *>("Label1");
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), "Tempo limite in minuti:");
+        EXPECT_EQ(label->geometry().topLeft(), QPoint(8, 40));
+        // The whole text shows, in whatever font the system supplies.
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+        EXPECT_LE(label->geometry().right(), txtTimeSet(d).geometry().left());
+        EXPECT_EQ(txtTimeSet(d).geometry(), QRect(136, 32, 81, 25));
+        EXPECT_EQ(cmdOK(d).text(), "OK");
+        EXPECT_EQ(cmdOK(d).geometry(), QRect(8, 64, 81, 25));
+        EXPECT_EQ(cmdCancel(d).text(), "Annulla");
+        EXPECT_EQ(cmdCancel(d).geometry(), QRect(136, 64, 81, 25));
+
+        // The keyboard starts at the check box and tabs through the rest in order.
+        EXPECT_EQ(QApplication::focusWidget(), &chkEnabled(d));
+        Type(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), &txtTimeSet(d));
+        Type(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), &cmdOK(d));
+        Type(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), &cmdCancel(d));
+        Type(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), &chkEnabled(d));
+        cmdCancel(d).click();
+    });
+}
+
+TEST_F(AlarmDialogTest, ArmsDisarmsAndRemembersTheMinutes)
+{
+    // First use, all by keyboard: tick the box, tab to the minutes, type 5, Enter.
+    RunAlarmDialog([](Form2 &d) {
+        EXPECT_FALSE(chkEnabled(d).isChecked());
+        EXPECT_EQ(txtTimeSet(d).text(), "");
+        Type(Qt::Key_Space);
+        Type(Qt::Key_Tab);
+        Type(QString("5"));
+        Type(Qt::Key_Return);
+    });
+    EXPECT_EQ(form.AlarmEnabled(), True);
+    EXPECT_EQ(form.AlarmSeconds(), 300);
+
+    // Reopened, it shows the setting; clearing the box disarms but keeps the
+    // time, and whatever is in the text box then goes unread.
+    RunAlarmDialog([](Form2 &d) {
+        EXPECT_TRUE(chkEnabled(d).isChecked());
+        EXPECT_EQ(txtTimeSet(d).text(), "5");
+        SetChecked(d, false);
+        TypeMinutes(d, "abc");
+        QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
+    });
+    EXPECT_EQ(form.AlarmEnabled(), False);
+    EXPECT_EQ(form.AlarmSeconds(), 300);
+
+    RunAlarmDialog([](Form2 &d) {
+        EXPECT_FALSE(chkEnabled(d).isChecked());
+        EXPECT_EQ(txtTimeSet(d).text(), "5");
+        cmdCancel(d).click();
+    });
+    EXPECT_TRUE(messageBox.shown.empty());
+}
+
+TEST_F(AlarmDialogTest, AcceptsOneToSixtyMinutes)
+{
+    const struct
+    {
+        const char *text;
+        std::int16_t seconds;
+    } cases[] = {{"60", 3600}, {"1", 60}, {" 7 ", 420}, {"2.5", 120}, {"59.6", 3600}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        Disarm();
+        ArmAt(c.text);
+        EXPECT_EQ(form.AlarmEnabled(), True);
+        EXPECT_EQ(form.AlarmSeconds(), c.seconds);
+    }
+    EXPECT_TRUE(messageBox.shown.empty());
+}
+
+TEST_F(AlarmDialogTest, WarnsAndStaysOpenForMinutesOutsideOneToSixty)
+{
+    // Disarmed at 5 minutes: anything applied would show in the settings.
+    ArmAt("5");
+    Disarm();
+    for (const QString text : {"0", "61", "-3", "abc", "", "60.5000001", "5,5"}) {
+        SCOPED_TRACE(text.toStdString());
+        messageBox.shown.clear();
+        bool openBehindTheWarning = false;
+        RunAlarmDialog([&](Form2 &d) {
+            messageBox.whileOpen = [&] { openBehindTheWarning = d.isVisible(); };
+            SetChecked(d, true);
+            TypeMinutes(d, text);
+            QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
+            messageBox.whileOpen = nullptr;
+            ASSERT_EQ(messageBox.shown.size(), 1u);
+            EXPECT_EQ(messageBox.shown[0].text, "Impostare un valore tra 1 e 60 minuti.");
+            EXPECT_EQ(messageBox.shown[0].title, "Alarm Setting");
+            EXPECT_TRUE(d.isVisible());
+            EXPECT_EQ(txtTimeSet(d).text(), text);
+            EXPECT_TRUE(chkEnabled(d).isChecked());
+            // Pressing OK again warns again.
+            QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
+            EXPECT_EQ(messageBox.shown.size(), 2u);
+            EXPECT_TRUE(d.isVisible());
+            cmdCancel(d).click();
+        });
+        EXPECT_TRUE(openBehindTheWarning);
+        EXPECT_EQ(form.AlarmEnabled(), False);
+        EXPECT_EQ(form.AlarmSeconds(), 300);
+    }
+
+    // After a warning the same run can still be corrected and confirmed.
+    RunAlarmDialog([](Form2 &d) {
+        SetChecked(d, true);
+        TypeMinutes(d, "61");
+        QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
+        ASSERT_TRUE(d.isVisible());
+        TypeMinutes(d, "10");
+        QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
+    });
+    EXPECT_EQ(form.AlarmEnabled(), True);
+    EXPECT_EQ(form.AlarmSeconds(), 600);
+}
+
+TEST_F(AlarmDialogTest, CancelEscapeAndCloseApplyNothing)
+{
+    const struct
+    {
+        const char *name;
+        std::function<void(Form2 &)> dismiss;
+    } ways[] = {
+        {"Annulla", [](Form2 &d) { QTest::mouseClick(&cmdCancel(d), Qt::LeftButton); }},
+        {"Escape in the text box",
+         [](Form2 &d) { QTest::keyClick(&txtTimeSet(d), Qt::Key_Escape); }},
+        {"Escape on the check box",
+         [](Form2 &d) {
+             chkEnabled(d).setFocus();
+             Type(Qt::Key_Escape);
+         }},
+        {"close command", [](Form2 &d) { d.close(); }},
+    };
+    ArmAt("5");
+    for (const auto &way : ways) {
+        SCOPED_TRACE(way.name);
+        RunAlarmDialog([&](Form2 &d) {
+            SetChecked(d, false);
+            TypeMinutes(d, "30");
+            way.dismiss(d);
+            EXPECT_FALSE(d.isVisible());
+        });
+        EXPECT_EQ(form.AlarmEnabled(), True);
+        EXPECT_EQ(form.AlarmSeconds(), 300);
+    }
+    // And the other way round: a disarmed alarm stays disarmed.
+    Disarm();
+    RunAlarmDialog([](Form2 &d) {
+        SetChecked(d, true);
+        TypeMinutes(d, "30");
+        QTest::keyClick(&txtTimeSet(d), Qt::Key_Escape);
+    });
+    EXPECT_EQ(form.AlarmEnabled(), False);
+    EXPECT_EQ(form.AlarmSeconds(), 300);
+    EXPECT_TRUE(messageBox.shown.empty());
+}
+
+TEST_F(AlarmDialogTest, EnterPressesOkUnlessAnotherButtonHasTheFocus)
+{
+    // From the text box.
+    RunAlarmDialog([](Form2 &d) {
+        SetChecked(d, true);
+        TypeMinutes(d, "12");
+        Type(Qt::Key_Return);
+    });
+    EXPECT_EQ(form.AlarmSeconds(), 720);
+
+    // From the check box, with the keypad's Enter.
+    RunAlarmDialog([](Form2 &d) {
+        TypeMinutes(d, "13");
+        chkEnabled(d).setFocus();
+        Type(Qt::Key_Enter);
+    });
+    EXPECT_EQ(form.AlarmSeconds(), 780);
+
+    // A focused Annulla takes Enter itself.
+    RunAlarmDialog([](Form2 &d) {
+        TypeMinutes(d, "14");
+        cmdCancel(d).setFocus();
+        Type(Qt::Key_Return);
+    });
+    EXPECT_EQ(form.AlarmSeconds(), 780);
+
+    // Once the focus has left Annulla, Enter is OK's again.
+    RunAlarmDialog([](Form2 &d) {
+        TypeMinutes(d, "15");
+        Type(Qt::Key_Tab); // to OK
+        Type(Qt::Key_Tab); // to Annulla
+        ASSERT_EQ(QApplication::focusWidget(), &cmdCancel(d));
+        txtTimeSet(d).setFocus();
+        Type(Qt::Key_Return);
+    });
+    EXPECT_EQ(form.AlarmEnabled(), True);
+    EXPECT_EQ(form.AlarmSeconds(), 900);
+}
+
+// CallAlarmSetting on its own, as any owner would call it.
+TEST_F(AlarmDialogTest, HandsBackSettingsOnlyWhenConfirmed)
+{
+    Form2 dialog(&form, messageBox);
+    Flag enabled = True;
+    std::int16_t seconds = 330; // shown as 5 whole minutes
+    Flag accepted = False;
+    const auto call = [&] { accepted = dialog.CallAlarmSetting(&form, enabled, seconds); };
+
+    DriveModal(call, [](Form2 &d) {
+        EXPECT_EQ(txtTimeSet(d).text(), "5");
+        TypeMinutes(d, "20");
+        cmdCancel(d).click();
+    });
+    EXPECT_EQ(accepted, False);
+    EXPECT_EQ(enabled, True);
+    EXPECT_EQ(seconds, 330);
+
+    // A refused value does not leak out when the box is then cleared.
+    Form2 again(&form, messageBox);
+    DriveModal([&] { accepted = again.CallAlarmSetting(&form, enabled, seconds); },
+               [](Form2 &d) {
+                   TypeMinutes(d, "32767");
+                   QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
+                   ASSERT_TRUE(d.isVisible());
+                   SetChecked(d, false);
+                   QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
+               });
+    EXPECT_EQ(accepted, True);
+    EXPECT_EQ(enabled, False);
+    EXPECT_EQ(seconds, 300);
+    EXPECT_EQ(messageBox.shown.size(), 1u);
+
+    // A greyed box, which only code can set, does not arm the alarm.
+    enabled = True;
+    Form2 greyed(&form, messageBox);
+    DriveModal([&] { accepted = greyed.CallAlarmSetting(&form, enabled, seconds); },
+               [](Form2 &d) {
+                   chkEnabled(d).setCheckState(Qt::PartiallyChecked);
+                   TypeMinutes(d, "9");
+                   QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
+               });
+    EXPECT_EQ(accepted, True);
+    EXPECT_EQ(enabled, False);
+    EXPECT_EQ(seconds, 300);
+}
+
+// The armed alarm shows as a red hand on the dial.
+class AlarmHandTest : public AlarmDialogTest
+{
+protected:
+    PictureBox &Picture1() { return *form.findChild<PictureBox *>("Picture1"); }
+
+    // True when some canvas pixel within a pixel of the point (in twips) has the colour.
+    bool ColourNear(double x, double y, QColor colour)
+    {
+        const QImage &canvas = Picture1().Canvas();
+        const double k = canvas.devicePixelRatio() / 15.0;
+        const int px = static_cast<int>(x * k);
+        const int py = static_cast<int>(y * k);
+        const int reach = static_cast<int>(canvas.devicePixelRatio());
+        for (int dx = -reach; dx <= reach; ++dx)
+            for (int dy = -reach; dy <= reach; ++dy)
+                if (canvas.pixelColor(px + dx, py + dy) == colour)
+                    return true;
+        return false;
+    }
+
+    // A point on the way to the 5-minute mark, 60 degrees from the x axis.
+    bool RedTowardsFiveMinutes()
+    {
+        const double a = std::numbers::pi / 3;
+        return ColourNear(C + 0.6 * R * std::cos(a), C - 0.6 * R * std::sin(a), Qt::red);
+    }
+
+    void Tick()
+    {
+        clock.Advance(1);
+        timer.Tick();
+    }
+
+    static constexpr double C = 1147;
+    static constexpr double R = 1136;
+};
+
+TEST_F(AlarmHandTest, AppearsAtTheNextRefreshAndGoesWhenDisarmed)
+{
+    ASSERT_FALSE(RedTowardsFiveMinutes());
+    ArmAt("5");
+    QTest::mouseClick(form.findChild<QPushButton *>("cmdStart"), Qt::LeftButton);
+    Tick();
+    EXPECT_TRUE(RedTowardsFiveMinutes());
+
+    Disarm();
+    Tick();
+    EXPECT_FALSE(RedTowardsFiveMinutes());
+
+    // A repaint of the dial, as after the dialog uncovered it, draws it too.
+    ArmAt("5");
+    QTest::mouseClick(form.findChild<QPushButton *>("cmdStart"), Qt::LeftButton); // stop
+    Picture1().Refresh();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return RedTowardsFiveMinutes(); }));
+}
+
+} // namespace
+} // namespace zelvan
