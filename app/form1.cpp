@@ -153,7 +153,9 @@ void Form1::cmdSetAlert_Click()
         if (IsTrue(m_state.AlarmEnabled))
             m_state.AlarmSeconds = seconds;
     }
-    // The hand follows at the next tick or repaint of the dial.
+    // The hand follows at the next tick or repaint of the dial. The keyboard
+    // comes back here, even where no window manager hands it back.
+    activateWindow();
 }
 
 void Form1::Timer1_Timer()

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#include "appicon.h"
+
+#include <QSize>
+#include <QString>
+
+namespace zelvan {
+
+QIcon AppIcon()
+{
+    QIcon icon;
+    // Each size is drawn separately, so listing them all keeps Qt from scaling
+    // one image where a hand-drawn one exists.
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/zelvan/icon-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+} // namespace zelvan
