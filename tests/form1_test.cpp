@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace zelvan {
@@ -174,6 +175,26 @@ TEST_F(CanvasTest, IsSizedForTheScreen)
     const QImage &canvas = Picture1().Canvas();
     EXPECT_EQ(canvas.size(), QSize(153, 153) * Picture1().devicePixelRatioF());
     EXPECT_EQ(canvas.devicePixelRatio(), Picture1().devicePixelRatioF());
+    // Run again under QT_SCALE_FACTOR=2, the canvas must really be at double scale.
+    const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
+    if (!scale.isEmpty()) {
+        EXPECT_EQ(canvas.devicePixelRatio(), scale.toDouble());
+    }
+}
+
+TEST_F(CanvasTest, ShowsTheDialFaceUnderTheHands)
+{
+    Show();
+    const double pi = std::acos(-1.0);
+    // The olive ring between the numerals 60 and 5.
+    EXPECT_TRUE(ColourNear(C + 0.9 * R * std::sin(pi / 12), C - 0.9 * R * std::cos(pi / 12),
+                           QColor(176, 176, 0)));
+    // The white face, and the red mark at the top.
+    EXPECT_EQ(PixelAtTwips(C - 0.75 * R, C - 0.2 * R), Qt::white);
+    EXPECT_TRUE(ColourNear(C, C - 0.75 * R, Qt::red));
+    // The hands and the boss over the face.
+    EXPECT_TRUE(ColourNear(C, C - 0.65 * R, Qt::black));
+    EXPECT_TRUE(ColourNear(C, C - 0.3 * R, Qt::black));
 }
 
 TEST_F(CanvasTest, MovesTheSecondHandAndLeavesNoTrace)
