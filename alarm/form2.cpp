@@ -112,17 +112,16 @@ void Form2::cmdOK_Click()
     // Only a plain tick arms the alarm; a greyed box does not.
     DlgEnabled = ToFlag(chkEnabled->checkState() == Qt::Checked);
     if (IsTrue(DlgEnabled)) {
-        // Text that is no number counts as 0 minutes and is refused below.
-        const std::int16_t minutes =
-            TextToInteger(txtTimeSet->text().toStdString(), LocaleDecimalSeparator()).value_or(0);
-        if (minutes < 1 || minutes > 60) {
+        const std::optional<std::int16_t> minutes =
+            AlarmMinutes(txtTimeSet->text().toStdString(), LocaleDecimalSeparator());
+        if (!minutes) {
             m_messageBox.Warning(MinutesWarning, windowTitle().toStdString());
             return;
         }
         // A refused attempt leaves DlgMinutes as it came in, so a later OK with
         // the box cleared hands back the incoming minutes, and minutes x 60
         // always fits in 16 bits.
-        DlgMinutes = minutes;
+        DlgMinutes = *minutes;
     }
     DlgAccepted = True;
     accept();

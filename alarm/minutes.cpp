@@ -97,4 +97,12 @@ std::optional<std::int16_t> TextToInteger(std::string_view text, char localeDeci
     return static_cast<std::int16_t>(value);
 }
 
+std::optional<std::int16_t> AlarmMinutes(std::string_view text, char localeDecimalSeparator)
+{
+    const std::int16_t minutes = TextToInteger(text, localeDecimalSeparator).value_or(0);
+    if (minutes < 1 || minutes > 60)
+        return std::nullopt;
+    return minutes;
+}
+
 } // namespace zelvan

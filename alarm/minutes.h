@@ -29,4 +29,9 @@ namespace zelvan {
 // blank) is ignored and only '.' is taken.
 std::optional<std::int16_t> TextToInteger(std::string_view text, char localeDecimalSeparator);
 
+// The alarm dialog's verdict on what the user typed: the minutes when they are
+// a whole number from 1 to 60 after rounding, otherwise empty (the dialog warns).
+// Text that is no number counts as 0 minutes and is refused.
+std::optional<std::int16_t> AlarmMinutes(std::string_view text, char localeDecimalSeparator);
+
 } // namespace zelvan
