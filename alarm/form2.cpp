@@ -43,6 +43,9 @@ Form2::Form2(QWidget *parent, MessageBox &messageBox) : QDialog(parent), m_messa
     chkEnabled = new QCheckBox("Abilita l'allarme", this);
     chkEnabled->setObjectName("chkEnabled");
     PlaceInTwips(*chkEnabled, 120, 120, 1815, 375);
+    // The dialog speaks Italian, so does what a screen reader says of it.
+    chkEnabled->setAccessibleDescription(
+        "Arma l'allarme: il segnale suona quando il conteggio raggiunge il tempo limite.");
 
     Label1 = new QLabel("Tempo limite in minuti:", this);
     Label1->setObjectName("Label1");
@@ -50,11 +53,14 @@ Form2::Form2(QWidget *parent, MessageBox &messageBox) : QDialog(parent), m_messa
     // for Microsoft Sans Serif, and in a wider sans serif such as DejaVu Sans
     // a 1815-twip box cuts off the colon. The label draws nothing but its text.
     PlaceInTwips(*Label1, 120, 600, 1920, 255);
+    Label1->setAccessibleDescription("Etichetta della casella dei minuti.");
 
     txtTimeSet = new QLineEdit(this);
     txtTimeSet->setObjectName("txtTimeSet");
     PlaceInTwips(*txtTimeSet, 2040, 480, 1215, 375);
     Label1->setBuddy(txtTimeSet);
+    txtTimeSet->setAccessibleName("Tempo limite in minuti");
+    txtTimeSet->setAccessibleDescription("Minuti di conteggio prima dell'allarme, da 1 a 60.");
 
     cmdOK = new QPushButton("OK", this);
     cmdOK->setObjectName("cmdOK");
@@ -65,12 +71,14 @@ Form2::Form2(QWidget *parent, MessageBox &messageBox) : QDialog(parent), m_messa
     cmdOK->setAutoDefault(true);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    cmdOK->setAccessibleDescription("Conferma l'impostazione dell'allarme.");
 
     cmdCancel = new QPushButton("Annulla", this);
     cmdCancel->setObjectName("cmdCancel");
     PlaceInTwips(*cmdCancel, 2040, 960, 1215, 375);
     cmdCancel->setAutoDefault(true);
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    cmdCancel->setAccessibleDescription("Chiude senza modificare l'impostazione.");
 
     setTabOrder(chkEnabled, txtTimeSet);
     setTabOrder(txtTimeSet, cmdOK);

@@ -14,9 +14,12 @@
 #include "tick.h"
 #include "timer.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 namespace zelvan {
@@ -75,6 +78,10 @@ Form1::Form1(Form1Services services) : m_services(std::move(services))
     Picture1->setFocusPolicy(Qt::NoFocus);
     PlaceInTwips(*Picture1, 240, 120, 2295, 2295);
     Picture1->SetPaintHandler([this] { Picture1_Paint(); });
+    Picture1->setAccessibleName("Dial");
+    Picture1->setAccessibleDescription(
+        "Second hand, minute hand and, when the alarm is armed, the red alarm hand. "
+        "Its context menu offers Reset and Always on top.");
 
     cmdStart = new QPushButton("Start", this);
     cmdStart->setObjectName("cmdStart");
@@ -83,12 +90,17 @@ Form1::Form1(Form1Services services) : m_services(std::move(services))
     cmdStart->setAutoDefault(true);
     cmdStart->setDefault(true);
     connect(cmdStart, &QPushButton::clicked, this, [this] { cmdStart_Click(); });
+    // No fixed accessible name: the caption (Start, Stop, Continue) is the name.
+    cmdStart->setAccessibleDescription("Starts, stops and continues the count. Enter presses it.");
 
     cmdSetAlert = new QPushButton("Alarm...", this);
     cmdSetAlert->setObjectName("cmdSetAlert");
     PlaceInTwips(*cmdSetAlert, 1440, 3120, 1215, 375);
     cmdSetAlert->setAutoDefault(true);
     connect(cmdSetAlert, &QPushButton::clicked, this, [this] { cmdSetAlert_Click(); });
+    cmdSetAlert->setAccessibleName("Alarm");
+    cmdSetAlert->setAccessibleDescription(
+        "Sets an alarm that rings after 1 to 60 minutes of running time.");
 
     Text1 = new QLineEdit("00:00:00", this);
     Text1->setObjectName("Text1");
@@ -101,13 +113,38 @@ Form1::Form1(Form1Services services) : m_services(std::move(services))
     Text1->setFrame(false);
     Text1->setTextMargins(0, 0, 0, 0);
     Text1->setContentsMargins(0, 0, 0, 0);
-    Text1->setFocusPolicy(Qt::ClickFocus);
+    // Every setText of a QLineEdit raises an accessible text-update event (Qt 6.4
+    // sends one per change whenever assistive technology listens), and screen
+    // readers speak such changes on the focused object. The readout changes every
+    // second, so it never takes the focus, and its accessible name is a fixed
+    // label, not the time: the time is its value, read when the user asks.
+    Text1->setFocusPolicy(Qt::NoFocus);
+    Text1->setAccessibleName("Elapsed time");
+    Text1->setAccessibleDescription("Hours, minutes and seconds counted so far.");
     QPalette readout = Text1->palette();
     readout.setColor(QPalette::Base, readout.color(QPalette::Button));
     readout.setColor(QPalette::Text, Qt::black);
     Text1->setPalette(readout);
 
     setTabOrder(cmdStart, cmdSetAlert);
+
+    // Reset answers Ctrl+R wherever the focus is in the window, and the menu
+    // shows the shortcut beside it.
+    m_resetAction = new QAction("Reset", this);
+    m_resetAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_resetAction->setShortcutContext(Qt::WindowShortcut);
+    connect(m_resetAction, &QAction::triggered, this, [this] { ResetCount(); });
+    addAction(m_resetAction);
+    // Off at every start: the program stores no settings.
+    m_onTopAction = new QAction("Always on top", this);
+    m_onTopAction->setCheckable(true);
+    connect(m_onTopAction, &QAction::toggled, this, [this](bool on) { SetAlwaysOnTop(on); });
+    m_dialMenu = new QMenu(this);
+    m_dialMenu->addAction(m_resetAction);
+    m_dialMenu->addAction(m_onTopAction);
+    Picture1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Picture1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { m_dialMenu->popup(Picture1->mapToGlobal(pos)); });
 
     m_services.timer->SetHandler([this] { Timer1_Timer(); });
     m_services.timer->SetEnabled(false);
@@ -183,6 +220,40 @@ void Form1::CheckAlarm()
                         m_services.soundFolder});
 }
 
+void Form1::ResetCount()
+{
+    m_state.ElapsedSeconds = 0;
+    if (IsTrue(m_running)) {
+        // Start the one-second cadence afresh, as Start does. Ticks keep their
+        // phase from the last start, and the clock's seconds turn half-way
+        // between them; a reading taken late in a tick interval would fall in
+        // the next tick's second, and that tick would add nothing. Restarted,
+        // the first tick comes a second from now and adds exactly one.
+        m_services.timer->SetEnabled(false);
+        m_services.clock->CenterSecondsBetweenTicks();
+        m_services.timer->SetEnabled(true);
+    }
+    m_lastTick = m_services.clock->Now();
+    m_state.ElapsedText = "00:00:00";
+    // Paused at zero, the next click starts a fresh count; "Stop" and "Start"
+    // already say what the next click does.
+    if (cmdStart->text() == "Continue")
+        cmdStart->setText("Start");
+    UpdateDisplay();
+}
+
+void Form1::SetAlwaysOnTop(bool on)
+{
+    // A new window flag hides the window; Qt keeps its place, and it shows again
+    // with the same count, since only the native window is made anew.
+    const bool visible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (visible) {
+        show();
+        activateWindow();
+    }
+}
+
 bool Form1::IsMinimized() const { return isMinimized(); }
 
 void Form1::SetReadoutText(const std::string &text) { Text1->setText(QString::fromStdString(text)); }
@@ -198,6 +269,17 @@ void Form1::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+void Form1::changeEvent(QEvent *event)
+{
+    // Nothing is drawn while minimised, and the window system may show the old
+    // picture again on restore: ask for the dial to be painted anew, as on first show.
+    if (event->type() == QEvent::WindowStateChange &&
+        (static_cast<QWindowStateChangeEvent *>(event)->oldState() & Qt::WindowMinimized) &&
+        !isMinimized())
+        Picture1->Refresh();
+    QWidget::changeEvent(event);
+}
+
 void Form1::keyPressEvent(QKeyEvent *event)
 {
     // Enter anywhere in the window clicks the default button.
@@ -206,6 +288,16 @@ void Form1::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The menu key on a button opens the dial's menu, so it needs no mouse.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        m_dialMenu->popup(Picture1->mapToGlobal(Picture1->rect().center()));
+        return;
+    }
+    QWidget::contextMenuEvent(event);
 }
 
 } // namespace zelvan

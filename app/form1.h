@@ -9,7 +9,9 @@
 #include <cstdint>
 #include <memory>
 
+class QAction;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace zelvan {
@@ -55,6 +57,8 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void Form_Load();
@@ -64,6 +68,8 @@ private:
     void Picture1_Paint();
     void UpdateDisplay();
     void CheckAlarm();
+    void ResetCount();
+    void SetAlwaysOnTop(bool on);
 
     bool IsMinimized() const override;
     void SetReadoutText(const std::string &text) override;
@@ -79,6 +85,10 @@ private:
     QPushButton *cmdStart;
     QPushButton *cmdSetAlert;
     QLineEdit *Text1;
+    // The dial's context menu: Reset (also Ctrl+R) and Always on top.
+    QMenu *m_dialMenu;
+    QAction *m_resetAction;
+    QAction *m_onTopAction;
 
     DisplayState m_state;
     OleDate m_lastTick = 0;

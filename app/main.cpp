@@ -15,7 +15,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setWindowIcon(zelvan::AppIcon());
     QApplication::setApplicationName("Zelvan");
-    QApplication::setApplicationVersion("1.00");
+    // The version and the id come from the build, as in the desktop entry and
+    // the metainfo; the id lets the desktop match the window to its entry.
+    QApplication::setApplicationVersion(ZELVAN_VERSION);
+    QGuiApplication::setDesktopFileName(ZELVAN_APP_ID);
 
     zelvan::Form1 window;
     window.show();

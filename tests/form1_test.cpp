@@ -3,7 +3,11 @@
 #include "form1.h"
 #include "picturebox.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <cmath>
@@ -209,6 +213,20 @@ TEST_F(CanvasTest, MovesTheSecondHandAndLeavesNoTrace)
     EXPECT_TRUE(ColourNear(C + 0.65 * R, C, Qt::black));
 }
 
+TEST_F(CanvasTest, RestoringAMinimisedWindowShowsTheCurrentHands)
+{
+    Show();
+    cmdStart().click();
+    form.showMinimized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.isMinimized(); }));
+    Run(15); // nothing is drawn meanwhile
+    form.showNormal();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    // No tick since: the restore's repaint alone brings the hand to 15 s.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ColourNear(C + 0.65 * R, C, Qt::black); }));
+    EXPECT_FALSE(ColourNear(C, C - 0.65 * R, Qt::black));
+}
+
 TEST_F(CanvasTest, ARepaintBringsBackFaceAndHands)
 {
     Show();
@@ -227,6 +245,284 @@ TEST_F(CanvasTest, ARepaintBringsBackFaceAndHands)
     QTest::qWait(50);
     EXPECT_TRUE(ColourNear(C + 0.65 * R, C, Qt::black));
     EXPECT_EQ(PixelAtTwips(C - 0.75 * R, C - 0.2 * R), Qt::white);
+}
+
+TEST_F(CanvasTest, ResetBringsTheSecondHandBackToTheTop)
+{
+    Show();
+    cmdStart().click();
+    Run(15);
+    ASSERT_TRUE(ColourNear(C + 0.65 * R, C, Qt::black));
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_TRUE(ColourNear(C, C - 0.65 * R, Qt::black));
+    EXPECT_FALSE(ColourNear(C + 0.65 * R, C, Qt::black));
+}
+
+// The dial's menu and the shortcut; the reset itself in each run-control state.
+class ResetTest : public Form1Test
+{
+protected:
+    QAction &Action(const QString &text)
+    {
+        for (QAction *action : form.findChildren<QAction *>())
+            if (action->text() == text)
+                return *action;
+        ADD_FAILURE() << "no action " << text.toStdString();
+        static QAction none;
+        return none;
+    }
+
+    void ShowActive()
+    {
+        Show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+
+    // The readout, the caption and the count all read zero.
+    void ExpectZero()
+    {
+        EXPECT_EQ(form.ElapsedSeconds(), 0);
+        EXPECT_EQ(form.ElapsedText(), "00:00:00");
+        EXPECT_EQ(Text1(), "00:00:00");
+        EXPECT_EQ(form.windowTitle(), "Zelvan - 00:00:00");
+    }
+};
+
+TEST_F(ResetTest, WhenReadyKeepsStartAndTheCountStartsNormallyAfterwards)
+{
+    ShowActive();
+    clock.Advance(20);
+    QTest::keyClick(&form, Qt::Key_R, Qt::ControlModifier);
+    ExpectZero();
+    EXPECT_EQ(cmdStart().text(), "Start");
+    EXPECT_FALSE(IsTrue(form.Running()));
+    EXPECT_FALSE(timer.Enabled());
+
+    cmdStart().click();
+    Run(2);
+    EXPECT_EQ(Text1(), "00:00:02");
+}
+
+TEST_F(ResetTest, WhileRunningZeroesAndKeepsCounting)
+{
+    ShowActive();
+    cmdStart().click();
+    Run(75);
+    ASSERT_EQ(Text1(), "00:01:15");
+    Action("Reset").trigger();
+    ExpectZero();
+    EXPECT_EQ(cmdStart().text(), "Stop");
+    EXPECT_TRUE(IsTrue(form.Running()));
+    EXPECT_TRUE(timer.Enabled());
+
+    Run(1);
+    EXPECT_EQ(form.ElapsedSeconds(), 1);
+    EXPECT_EQ(Text1(), "00:00:01");
+    EXPECT_EQ(form.windowTitle(), "Zelvan - 00:00:01");
+}
+
+TEST_F(ResetTest, WhenPausedTurnsContinueBackIntoStart)
+{
+    ShowActive();
+    cmdStart().click();
+    Run(5);
+    cmdStart().click();
+    ASSERT_EQ(cmdStart().text(), "Continue");
+    clock.Advance(30);
+    Action("Reset").trigger();
+    ExpectZero();
+    EXPECT_EQ(cmdStart().text(), "Start");
+    EXPECT_FALSE(IsTrue(form.Running()));
+    EXPECT_FALSE(timer.Enabled());
+
+    // Still paused: the time until the next start is not counted.
+    clock.Advance(10);
+    cmdStart().click();
+    EXPECT_EQ(cmdStart().text(), "Stop");
+    Run(3);
+    EXPECT_EQ(Text1(), "00:00:03");
+}
+
+TEST_F(ResetTest, CtrlRResetsWhereverTheFocusIs)
+{
+    ShowActive();
+    cmdStart().click();
+    for (const char *name : {"cmdStart", "cmdSetAlert"}) {
+        SCOPED_TRACE(name);
+        Run(4);
+        auto *button = form.findChild<QPushButton *>(name);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_R, Qt::ControlModifier);
+        ExpectZero();
+        EXPECT_EQ(cmdStart().text(), "Stop");
+    }
+}
+
+TEST_F(ResetTest, DialMenuOffersResetAndAlwaysOnTop)
+{
+    ShowActive();
+    // Through the window, as the window system delivers it, so that Qt turns
+    // the right button into a context-menu request.
+    QTest::mouseClick(form.windowHandle(), Qt::RightButton, {},
+                      Picture1().mapTo(&form, QPoint(70, 70)));
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    const QList<QAction *> actions = menu->actions();
+    ASSERT_EQ(actions.size(), 2);
+    EXPECT_EQ(actions[0]->text(), "Reset");
+    EXPECT_EQ(actions[0]->shortcut(), QKeySequence("Ctrl+R"));
+    EXPECT_EQ(actions[1]->text(), "Always on top");
+    EXPECT_TRUE(actions[1]->isCheckable());
+    EXPECT_FALSE(actions[1]->isChecked());
+    // It opens where the user clicked.
+    EXPECT_TRUE(menu->geometry().contains(Picture1().mapToGlobal(QPoint(71, 71))));
+
+    cmdStart().click();
+    Run(9);
+    menu->activateWindow();
+    QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
+    EXPECT_FALSE(menu->isVisible());
+    ExpectZero();
+}
+
+TEST_F(ResetTest, MenuKeyOnAButtonOpensTheDialMenu)
+{
+    ShowActive();
+    cmdStart().setFocus();
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                              cmdStart().mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&cmdStart(), &menuKey);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->actions().first()->text(), "Reset");
+    menu->close();
+}
+
+TEST_F(ResetTest, AlwaysOnTopSetsAndClearsTheFlagAndKeepsTheCount)
+{
+    ShowActive();
+    form.move(200, 150);
+    const QPoint position = form.pos();
+    cmdStart().click();
+    Run(7);
+    QAction &onTop = Action("Always on top");
+
+    onTop.trigger();
+    EXPECT_TRUE(onTop.isChecked());
+    EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.pos(), position);
+    EXPECT_EQ(form.ElapsedSeconds(), 7);
+    EXPECT_EQ(form.windowTitle(), "Zelvan - 00:00:07");
+    EXPECT_TRUE(timer.Enabled());
+    // The window the count lives in is the same one, and it goes on counting.
+    EXPECT_EQ(QApplication::topLevelWidgets().count(&form), 1);
+    Run(1);
+    EXPECT_EQ(Text1(), "00:00:08");
+
+    onTop.trigger();
+    EXPECT_FALSE(onTop.isChecked());
+    EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.pos(), position);
+    EXPECT_EQ(form.ElapsedSeconds(), 8);
+    // The other window flags, such as the missing maximise button, are kept.
+    EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+}
+
+// Real time in fractions of a second, to check the cadence of the ticks around
+// a reset. The clock reads whole seconds whose boundaries, as in the real clock,
+// CenterSecondsBetweenTicks puts half a second after the start of the timer; the
+// timer ticks a whole number of seconds after it was started, each tick up to
+// 0.15 s early or late.
+class JitteryTicks
+{
+public:
+    class HalfSecondClock final : public Clock
+    {
+    public:
+        explicit HalfSecondClock(const double &now) : m_now(now) {}
+        OleDate Now() override { return 46000.5 + std::floor(m_now - m_phase) / SecondsPerDay; }
+        void CenterSecondsBetweenTicks() override { m_phase = m_now + 0.5; }
+
+    private:
+        const double &m_now;
+        double m_phase = 0;
+    };
+
+    class JitteryTimer final : public Timer
+    {
+    public:
+        explicit JitteryTimer(double &now) : m_now(now) {}
+        void SetEnabled(bool enabled) override
+        {
+            if (enabled && !m_enabled) {
+                m_started = m_now;
+                m_ticks = 0;
+            }
+            m_enabled = enabled;
+        }
+        bool Enabled() const override { return m_enabled; }
+
+        // Lets time run to the next tick, late on odd ticks and early on even ones.
+        void NextTick()
+        {
+            ++m_ticks;
+            m_now = m_started + m_ticks + (m_ticks % 2 != 0 ? 0.15 : -0.15);
+            Fire();
+        }
+        // Lets time run to the given fraction of the interval after the last
+        // tick was due, short of the next tick.
+        void WaitUntil(double fraction) { m_now = m_started + m_ticks + fraction; }
+
+    private:
+        double &m_now;
+        double m_started = 0;
+        int m_ticks = 0;
+        bool m_enabled = false;
+    };
+
+    double now = 1000;
+    HalfSecondClock clock{now};
+    JitteryTimer timer{now};
+};
+
+class ResetCadenceTest : public ::testing::Test
+{
+protected:
+    ResetCadenceTest() : form({&world.clock, &world.timer, &messageBox, &sound, {}}) {}
+
+    JitteryTicks world;
+    FakeMessageBox messageBox;
+    FakeSoundPlayer sound;
+    Form1 form;
+};
+
+TEST_F(ResetCadenceTest, EveryTickAfterAResetWhileRunningAddsOneSecond)
+{
+    form.findChild<QPushButton *>("cmdStart")->click();
+    const QLineEdit &text1 = *form.findChild<QLineEdit *>("Text1");
+    QAction &reset = *form.actions().at(0);
+    ASSERT_EQ(reset.text(), "Reset");
+    // Early in a second, on the clock's boundary, and late in it.
+    for (double fraction : {0.2, 0.35, 0.5, 0.65, 0.8}) {
+        SCOPED_TRACE(fraction);
+        for (int i = 0; i < 3; ++i)
+            world.timer.NextTick();
+        ASSERT_NE(text1.text(), "00:00:00");
+        world.timer.WaitUntil(fraction);
+        reset.trigger();
+        ASSERT_EQ(text1.text(), "00:00:00");
+        for (int second = 1; second <= 4; ++second) {
+            world.timer.NextTick();
+            EXPECT_EQ(text1.text().toStdString(), "00:00:0" + std::to_string(second));
+        }
+    }
 }
 
 } // namespace

@@ -1,0 +1,29 @@
+# SPDX-License-Identifier: MIT
+# A Debian package made from the install rules: `cpack -G DEB` in the build tree.
+
+set(ZELVAN_PACKAGE_CONTACT "The Zelvan developers <zelvan@example.org>"
+    CACHE STRING "Maintainer named in the Debian package")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zelvan)
+set(CPACK_PACKAGE_VENDOR "The Zelvan developers")
+set(CPACK_PACKAGE_CONTACT ${ZELVAN_PACKAGE_CONTACT})
+set(CPACK_PACKAGE_HOMEPAGE_URL https://github.com/zelvan/zelvan)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "stopwatch with an analog dial and an alarm")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Zelvan shows an analog dial with a second hand and a minute hand, a large\n"
+    "hours:minutes:seconds readout and one button that starts, stops and\n"
+    "continues the count. An alarm rings a chime after 1 to 60 minutes of\n"
+    "running time.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+# Symbols stay in the build tree; a Debug build still makes a small package.
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# dpkg-shlibdeps finds the libraries (Qt, the C++ runtime); the readout's font
+# is no library, so it is named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+
+include(CPack)
