@@ -3,7 +3,10 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTextLayout>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 namespace zelvan {
 
@@ -20,6 +23,53 @@ QPen LinePen(Colour c)
 }
 
 constexpr double TwipsPerInch = 1440.0;
+
+// A text shaped once for a font at a resolution. The dial prints the same few
+// texts over and over, the brand words at every tick, and shaping them again
+// each time was the largest part of a tick.
+struct ShapedText
+{
+    QString text;
+    QFont font;
+    int dpi = 0;
+    QTextLayout layout;
+    qreal ascent = 0;
+    qreal height = 0;
+    qreal advance = 0;
+};
+
+const ShapedText &Shaped(const QString &text, const QFont &font, const QImage &device)
+{
+    static std::vector<std::unique_ptr<ShapedText>> cache;
+    const int dpi = device.logicalDpiY();
+    for (const auto &entry : cache)
+        if (entry->text == text && entry->dpi == dpi && entry->font == font)
+            return *entry;
+    // Numerals and brand words fit many times over; anything else must not grow it for ever.
+    constexpr std::size_t Limit = 64;
+    if (cache.size() >= Limit)
+        cache.clear();
+    auto entry = std::make_unique<ShapedText>();
+    entry->text = text;
+    entry->font = font;
+    entry->dpi = dpi;
+    const QFontMetricsF metrics(font, &device);
+    entry->ascent = metrics.ascent();
+    entry->height = metrics.height();
+    entry->advance = metrics.horizontalAdvance(text);
+    QTextLayout &layout = entry->layout;
+    layout.setText(text);
+    layout.setFont(QFont(font, &device));
+    layout.setCacheEnabled(true);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setNumColumns(static_cast<int>(text.size()));
+    // The line's baseline at the layout's origin, as drawText places it.
+    line.setPosition(QPointF(0, -line.ascent()));
+    layout.endLayout();
+    cache.push_back(std::move(entry));
+    return *cache.back();
+}
 
 } // namespace
 
@@ -94,14 +144,13 @@ void PictureBox::Circle(double x, double y, double radius)
 void PictureBox::Print(const std::string &text)
 {
     EnsureCanvas();
-    const QString s = QString::fromStdString(text);
+    const ShapedText &shaped = Shaped(QString::fromStdString(text), font(), m_canvas);
     const QPointF topLeft = ToPixels(m_currentX, m_currentY);
     QPainter painter(&m_canvas);
     painter.setFont(font());
     painter.setPen(ToQColor(m_foreColor));
-    const QFontMetricsF metrics(font(), &m_canvas);
-    painter.drawText(topLeft + QPointF(0, metrics.ascent()), s);
-    Shown(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(s), metrics.height())).toAlignedRect());
+    shaped.layout.draw(&painter, topLeft + QPointF(0, shaped.ascent));
+    Shown(QRectF(topLeft, QSizeF(shaped.advance, shaped.height)).toAlignedRect());
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
@@ -118,8 +167,15 @@ void PictureBox::paintEvent(QPaintEvent *event)
         m_refreshRequested = false;
     }
     m_drawnSinceShown = QRegion();
+    // One copy per rectangle of the region. Under a clip of several rectangles,
+    // as a tick's scattered hands and words make, Qt's raster engine composes
+    // the image span by span on its worker threads, waking two threads every
+    // second; under a single rectangle it copies the rows directly.
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), m_canvas);
+    for (const QRect &area : event->region()) {
+        painter.setClipRect(area);
+        painter.drawImage(QPoint(0, 0), m_canvas);
+    }
 }
 
 } // namespace zelvan
