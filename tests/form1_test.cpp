@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "canvas.h"
 #include "fakes.h"
 #include "form1.h"
 #include "picturebox.h"
@@ -149,24 +150,11 @@ class CanvasTest : public Form1Test
 protected:
     QColor PixelAtTwips(double x, double y)
     {
-        const QImage &canvas = Picture1().Canvas();
-        const double k = canvas.devicePixelRatio() / 15.0;
-        return canvas.pixelColor(static_cast<int>(x * k), static_cast<int>(y * k));
+        return testing::PixelAtTwips(Picture1().Canvas(), x, y);
     }
-
-    // True when some pixel within a pixel of the point has the colour.
     bool ColourNear(double x, double y, QColor colour)
     {
-        const QImage &canvas = Picture1().Canvas();
-        const double k = canvas.devicePixelRatio() / 15.0;
-        const int px = static_cast<int>(x * k);
-        const int py = static_cast<int>(y * k);
-        const int reach = static_cast<int>(canvas.devicePixelRatio());
-        for (int dx = -reach; dx <= reach; ++dx)
-            for (int dy = -reach; dy <= reach; ++dy)
-                if (canvas.pixelColor(px + dx, py + dy) == colour)
-                    return true;
-        return false;
+        return testing::ColourNear(Picture1().Canvas(), x, y, colour);
     }
 
     static constexpr double C = 1147;

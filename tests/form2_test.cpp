@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "canvas.h"
 #include "fakes.h"
 #include "form1.h"
 #include "form2.h"
@@ -431,19 +432,9 @@ class AlarmHandTest : public AlarmDialogTest
 protected:
     PictureBox &Picture1() { return *form.findChild<PictureBox *>("Picture1"); }
 
-    // True when some canvas pixel within a pixel of the point (in twips) has the colour.
     bool ColourNear(double x, double y, QColor colour)
     {
-        const QImage &canvas = Picture1().Canvas();
-        const double k = canvas.devicePixelRatio() / 15.0;
-        const int px = static_cast<int>(x * k);
-        const int py = static_cast<int>(y * k);
-        const int reach = static_cast<int>(canvas.devicePixelRatio());
-        for (int dx = -reach; dx <= reach; ++dx)
-            for (int dy = -reach; dy <= reach; ++dy)
-                if (canvas.pixelColor(px + dx, py + dy) == colour)
-                    return true;
-        return false;
+        return testing::ColourNear(Picture1().Canvas(), x, y, colour);
     }
 
     // A point on the way to the 5-minute mark, 60 degrees from the x axis.
