@@ -1,17 +1,33 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Arms a one-minute alarm through the dialog with the keyboard, starts the
-# stopwatch with the mouse, and expects the "Tempo scaduto!" warning (the chime
-# is missing) titled with the caption of that moment, while counting goes on.
+# stopwatch with the mouse, and expects the "Tempo scaduto!" warning titled with
+# the caption of that moment, while counting goes on. The alarm cannot sound:
+#   alarm_warning.sh ZELVAN missing-chime     the chime file is not there
+#   alarm_warning.sh ZELVAN no-audio-device   the chime is there, but no sound server
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
 
-# A tree like an installed one, but with no chime in it.
-mkdir -p "$WORK/tree/bin" "$WORK/tree/share/zelvan"
-cp "$1" "$WORK/tree/bin/zelvan"
+# Qt plays sound through a PulseAudio server; pointing it nowhere leaves no
+# audio device, whatever this machine has.
+export PULSE_SERVER=unix:/nonexistent/zelvan-test-pulse
+case "${2:-}" in
+missing-chime)
+    # A tree like an installed one, but with no chime in it.
+    mkdir -p "$WORK/tree/bin" "$WORK/tree/share/zelvan"
+    cp "$1" "$WORK/tree/bin/zelvan"
+    binary="$WORK/tree/bin/zelvan"
+    ;;
+no-audio-device)
+    binary=$1
+    chime="$(dirname "$1")/../share/zelvan/Media/TaDa.wav"
+    [ -f "$chime" ] || fail "the chime is missing from the build tree: $chime"
+    ;;
+*) fail "usage: $0 ZELVAN missing-chime|no-audio-device" ;;
+esac
 
 start_xvfb
-start_app "$WORK/tree/bin/zelvan"
+start_app "$binary"
 window=$(wait_window '^Zelvan - ')
 xdotool windowfocus --sync "$window"
 
