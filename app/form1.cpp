@@ -153,7 +153,10 @@ Form1::Form1(Form1Services services) : m_services(std::move(services))
     SetCaption(std::string(CaptionPrefix) + m_state.ElapsedText);
 }
 
-Form1::~Form1() { m_services.timer->SetEnabled(false); }
+Form1::~Form1()
+{
+    m_services.timer->SetEnabled(false);
+}
 
 void Form1::Form_Load()
 {
@@ -210,14 +213,17 @@ void Form1::Picture1_Paint()
     UpdateDisplay();
 }
 
-void Form1::UpdateDisplay() { zelvan::UpdateDisplay(*Picture1, *this, m_state, m_tips); }
+void Form1::UpdateDisplay()
+{
+    zelvan::UpdateDisplay(*Picture1, *this, m_state, m_tips);
+}
 
 void Form1::CheckAlarm()
 {
-    zelvan::CheckAlarm(m_state.AlarmEnabled, m_state.ElapsedSeconds, m_state.AlarmSeconds,
-                       windowTitle().toStdString(),
-                       {*m_services.messageBox, *m_services.sound, IsNormalFile,
-                        m_services.soundFolder});
+    zelvan::CheckAlarm(
+        m_state.AlarmEnabled, m_state.ElapsedSeconds, m_state.AlarmSeconds,
+        windowTitle().toStdString(),
+        {*m_services.messageBox, *m_services.sound, IsNormalFile, m_services.soundFolder});
 }
 
 void Form1::ResetCount()
@@ -254,9 +260,15 @@ void Form1::SetAlwaysOnTop(bool on)
     }
 }
 
-bool Form1::IsMinimized() const { return isMinimized(); }
+bool Form1::IsMinimized() const
+{
+    return isMinimized();
+}
 
-void Form1::SetReadoutText(const std::string &text) { Text1->setText(QString::fromStdString(text)); }
+void Form1::SetReadoutText(const std::string &text)
+{
+    Text1->setText(QString::fromStdString(text));
+}
 
 void Form1::SetCaption(const std::string &caption)
 {

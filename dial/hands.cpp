@@ -63,7 +63,8 @@ void UpdateDisplay(Surface &picture, Readouts &window, const DisplayState &state
             // The alarm hand moves smoothly between minutes, unlike the minute hand.
             const auto a = static_cast<std::int16_t>(state.AlarmSeconds / 60 % 60 * 2);
             const auto b = static_cast<std::int16_t>(state.AlarmSeconds % 60 * 2);
-            const auto alarmAngle = static_cast<float>(pi / 2 - (pi * a) / 60 - ((pi * b) / 60) / 60);
+            const auto alarmAngle =
+                static_cast<float>(pi / 2 - (pi * a) / 60 - ((pi * b) / 60) / 60);
             alarm = TipAt(alarmAngle, g.DialRadius, AlarmHandLength);
         }
 

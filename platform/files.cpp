@@ -16,7 +16,8 @@ bool IsNormalFile(const std::string &path)
 
 std::string ProgramDataFolder()
 {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/zelvan").toStdString();
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/zelvan")
+        .toStdString();
 }
 
 } // namespace zelvan

@@ -10,7 +10,13 @@ using Flag = std::int16_t;
 inline constexpr Flag True = -1;
 inline constexpr Flag False = 0;
 
-constexpr Flag ToFlag(bool b) { return b ? True : False; }
-constexpr bool IsTrue(Flag f) { return f != False; }
+constexpr Flag ToFlag(bool b)
+{
+    return b ? True : False;
+}
+constexpr bool IsTrue(Flag f)
+{
+    return f != False;
+}
 
 } // namespace zelvan

@@ -40,7 +40,8 @@ void QtSoundPlayer::PlayAsync(const std::string &path, std::function<void()> onF
         m_loadDeadline.start();
     } else {
         // Already loaded (or failed) by an earlier alarm: decide after the tick has returned.
-        QMetaObject::invokeMethod(&m_context, [this] { StatusChanged(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &m_context, [this] { StatusChanged(); }, Qt::QueuedConnection);
     }
 }
 

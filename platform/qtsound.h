@@ -12,7 +12,12 @@ class QSoundEffect;
 namespace zelvan {
 
 // Why the last sound did not play.
-enum class SoundFault { None, NoAudioDevice, Undecodable };
+enum class SoundFault
+{
+    None,
+    NoAudioDevice,
+    Undecodable
+};
 
 // Plays sounds through Qt Multimedia. The audio stack is loaded on the first
 // sound only, so a stopwatch that never rings never pays for it.

@@ -12,7 +12,10 @@ QtTimer::QtTimer(int intervalMilliseconds) : m_timer(new QTimer)
     QObject::connect(m_timer, &QTimer::timeout, [this] { Fire(); });
 }
 
-QtTimer::~QtTimer() { delete m_timer; }
+QtTimer::~QtTimer()
+{
+    delete m_timer;
+}
 
 void QtTimer::SetEnabled(bool enabled)
 {
@@ -24,6 +27,9 @@ void QtTimer::SetEnabled(bool enabled)
         m_timer->stop();
 }
 
-bool QtTimer::Enabled() const { return m_timer->isActive(); }
+bool QtTimer::Enabled() const
+{
+    return m_timer->isActive();
+}
 
 } // namespace zelvan

@@ -20,7 +20,8 @@ class CheckAlarmTest : public ::testing::Test
 protected:
     AlarmOutputs Outputs()
     {
-        return {messageBox, sound, [this](const std::string &path) {
+        return {messageBox, sound,
+                [this](const std::string &path) {
                     tested.push_back(path);
                     return chimePresent;
                 },

@@ -81,7 +81,12 @@ public:
 // One drawing operation, with everything a test may want to check.
 struct DrawOp
 {
-    enum Kind { Line, Circle, Print } kind;
+    enum Kind
+    {
+        Line,
+        Circle,
+        Print
+    } kind;
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // Circle: centre in x1, y1 and radius in x2
     Colour colour = 0;                     // Line: its colour; Circle: the fill colour
     std::string text;                      // Print: the text

@@ -104,9 +104,9 @@ HandTip AlarmTipFor(std::int16_t alarmSeconds)
 
 TEST(UpdateDisplay, PointsTheAlarmHandSmoothlyAtTheAlarmTime)
 {
-    EXPECT_EQ(AlarmTipFor(300), (HandTip{369, -639}));  // the 5-minute mark
-    EXPECT_EQ(AlarmTipFor(330), (HandTip{402, -619}));  // halfway to the 6-minute mark
-    EXPECT_EQ(AlarmTipFor(3600), (HandTip{0, -738}));   // 60 minutes: straight up
+    EXPECT_EQ(AlarmTipFor(300), (HandTip{369, -639})); // the 5-minute mark
+    EXPECT_EQ(AlarmTipFor(330), (HandTip{402, -619})); // halfway to the 6-minute mark
+    EXPECT_EQ(AlarmTipFor(3600), (HandTip{0, -738}));  // 60 minutes: straight up
 }
 
 TEST(UpdateDisplay, ErasesEveryOldHandBeforeDrawingTheNewOnes)

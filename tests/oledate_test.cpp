@@ -37,11 +37,11 @@ TEST(SplitTimeOfDay, ReadsTheFractionOfANegativeDateWithoutItsSign)
 TEST(WholeSecondsIn, CountsWholeDaysAndTheRoundedTimeOfDay)
 {
     EXPECT_EQ(WholeSecondsIn(0.0), 0);
-    EXPECT_EQ(WholeSecondsIn(1.25), 30 * 3600);                       // a 30-hour suspend
+    EXPECT_EQ(WholeSecondsIn(1.25), 30 * 3600); // a 30-hour suspend
     EXPECT_EQ(WholeSecondsIn(3 * Second), 3);
-    EXPECT_EQ(WholeSecondsIn(1.0 - 0.4 * Second), 86400);             // carried into the day
-    EXPECT_EQ(WholeSecondsIn(46000.5 + 2 * Second - 46000.5), 2);     // subtraction noise
-    EXPECT_EQ(WholeSecondsIn(-1.0 / 24), 3600);                       // a magnitude, never negative
+    EXPECT_EQ(WholeSecondsIn(1.0 - 0.4 * Second), 86400);         // carried into the day
+    EXPECT_EQ(WholeSecondsIn(46000.5 + 2 * Second - 46000.5), 2); // subtraction noise
+    EXPECT_EQ(WholeSecondsIn(-1.0 / 24), 3600);                   // a magnitude, never negative
     EXPECT_EQ(WholeSecondsIn(std::nan("")), 0);
     EXPECT_EQ(WholeSecondsIn(INFINITY), 0);
 }
@@ -50,8 +50,8 @@ TEST(WholeSecondsIn, CountsWholeDaysAndTheRoundedTimeOfDay)
 // counter that the test moves by hand.
 struct ClockWorld
 {
-    std::int64_t wall = 1'750'000'000;    // seconds, local time
-    std::int64_t boot = 5'000'000'123;     // nanoseconds
+    std::int64_t wall = 1'750'000'000; // seconds, local time
+    std::int64_t boot = 5'000'000'123; // nanoseconds
 
     ClockReadings Readings()
     {

@@ -46,7 +46,9 @@ std::int32_t ReadoutSeconds(const std::string &text)
 TEST(Soak, AYearOfJitteryTicksKeepsTheCountOnTheRunningTime)
 {
     std::mt19937_64 random(20261208);
-    const auto chance = [&](double p) { return std::uniform_real_distribution<>(0, 1)(random) < p; };
+    const auto chance = [&](double p) {
+        return std::uniform_real_distribution<>(0, 1)(random) < p;
+    };
     const auto between = [&](double lo, double hi) {
         return std::uniform_real_distribution<>(lo, hi)(random);
     };
@@ -63,7 +65,7 @@ TEST(Soak, AYearOfJitteryTicksKeepsTheCountOnTheRunningTime)
     testing::FakeReadouts window;
 
     constexpr double Year = 365.0 * 86400;
-    double running = 0;   // true running time, seconds
+    double running = 0; // true running time, seconds
     double lostAtStops = 0;
     long ticks = 0;
     long stops = 0;
@@ -73,7 +75,7 @@ TEST(Soak, AYearOfJitteryTicksKeepsTheCountOnTheRunningTime)
         clock.CenterSecondsBetweenTicks();
         LastTick = clock.Now();
         const std::int64_t started = boot;
-        double due = 0;    // the timer's schedule, seconds after the start
+        double due = 0; // the timer's schedule, seconds after the start
         double lastTick = 0;
         const int ticksThisRun = static_cast<int>(between(1, 4000));
         for (int k = 0; k < ticksThisRun; ++k) {

@@ -53,7 +53,10 @@ struct FormatCase
     const char *text;
 };
 
-void PrintTo(const FormatCase &c, std::ostream *os) { *os << c.seconds << " s"; }
+void PrintTo(const FormatCase &c, std::ostream *os)
+{
+    *os << c.seconds << " s";
+}
 
 class FormatElapsedTest : public ::testing::TestWithParam<FormatCase>
 {
@@ -64,19 +67,19 @@ TEST_P(FormatElapsedTest, ShowsHoursMinutesAndSecondsInTwoDigitsEach)
     EXPECT_EQ(FormatElapsed(GetParam().seconds), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Readout, FormatElapsedTest,
-    ::testing::Values(FormatCase{"zero", 0, "00:00:00"}, FormatCase{"one_second", 1, "00:00:01"},
-                      FormatCase{"last_second_of_minute", 59, "00:00:59"},
-                      FormatCase{"one_minute", 60, "00:01:00"},
-                      FormatCase{"last_second_of_hour", 3599, "00:59:59"},
-                      FormatCase{"one_hour", 3600, "01:00:00"},
-                      FormatCase{"each_field", 3723, "01:02:03"},
-                      FormatCase{"last_second_of_day", 86399, "23:59:59"},
-                      FormatCase{"hours_wrap_at_a_day", 86400, "00:00:00"},
-                      FormatCase{"an_hour_after_the_wrap", 90000, "01:00:00"},
-                      FormatCase{"largest_count", INT32_MAX, "03:14:07"}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Readout, FormatElapsedTest,
+                         ::testing::Values(FormatCase{"zero", 0, "00:00:00"},
+                                           FormatCase{"one_second", 1, "00:00:01"},
+                                           FormatCase{"last_second_of_minute", 59, "00:00:59"},
+                                           FormatCase{"one_minute", 60, "00:01:00"},
+                                           FormatCase{"last_second_of_hour", 3599, "00:59:59"},
+                                           FormatCase{"one_hour", 3600, "01:00:00"},
+                                           FormatCase{"each_field", 3723, "01:02:03"},
+                                           FormatCase{"last_second_of_day", 86399, "23:59:59"},
+                                           FormatCase{"hours_wrap_at_a_day", 86400, "00:00:00"},
+                                           FormatCase{"an_hour_after_the_wrap", 90000, "01:00:00"},
+                                           FormatCase{"largest_count", INT32_MAX, "03:14:07"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace zelvan
