@@ -24,9 +24,7 @@ QPen LinePen(Colour c)
 
 constexpr double TwipsPerInch = 1440.0;
 
-// A text shaped once for a font at a resolution. The dial prints the same few
-// texts over and over, the brand words at every tick, and shaping them again
-// each time was the largest part of a tick.
+// A text shaped once for a font at a resolution.
 struct ShapedText
 {
     QString text;
@@ -38,38 +36,59 @@ struct ShapedText
     qreal advance = 0;
 };
 
-const ShapedText &Shaped(const QString &text, const QFont &font, const QImage &device)
+// The texts a picture has printed, kept shaped. The dial prints the same few
+// texts over and over, the brand words at every tick, and shaping them anew each
+// time was the largest part of a tick. A child of the picture, so it goes with
+// the picture, while the fonts it holds on to still exist.
+class ShapedTexts final : public QObject
 {
-    static std::vector<std::unique_ptr<ShapedText>> cache;
-    const int dpi = device.logicalDpiY();
-    for (const auto &entry : cache)
-        if (entry->text == text && entry->dpi == dpi && entry->font == font)
-            return *entry;
-    // Numerals and brand words fit many times over; anything else must not grow it for ever.
-    constexpr std::size_t Limit = 64;
-    if (cache.size() >= Limit)
-        cache.clear();
-    auto entry = std::make_unique<ShapedText>();
-    entry->text = text;
-    entry->font = font;
-    entry->dpi = dpi;
-    const QFontMetricsF metrics(font, &device);
-    entry->ascent = metrics.ascent();
-    entry->height = metrics.height();
-    entry->advance = metrics.horizontalAdvance(text);
-    QTextLayout &layout = entry->layout;
-    layout.setText(text);
-    layout.setFont(QFont(font, &device));
-    layout.setCacheEnabled(true);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setNumColumns(static_cast<int>(text.size()));
-    // The line's baseline at the layout's origin, as drawText places it.
-    line.setPosition(QPointF(0, -line.ascent()));
-    layout.endLayout();
-    cache.push_back(std::move(entry));
-    return *cache.back();
-}
+public:
+    using QObject::QObject;
+
+    static ShapedTexts &Of(QObject &picture)
+    {
+        for (QObject *child : picture.children())
+            if (auto *texts = dynamic_cast<ShapedTexts *>(child))
+                return *texts;
+        return *new ShapedTexts(&picture);
+    }
+
+    const ShapedText &Get(const QString &text, const QFont &font, const QImage &device)
+    {
+        const int dpi = device.logicalDpiY();
+        for (const auto &entry : m_texts)
+            if (entry->text == text && entry->dpi == dpi && entry->font == font)
+                return *entry;
+        // Numerals and brand words fit many times over; other texts must not
+        // make it grow for ever.
+        constexpr std::size_t Limit = 64;
+        if (m_texts.size() >= Limit)
+            m_texts.clear();
+        auto entry = std::make_unique<ShapedText>();
+        entry->text = text;
+        entry->font = font;
+        entry->dpi = dpi;
+        const QFontMetricsF metrics(font, &device);
+        entry->ascent = metrics.ascent();
+        entry->height = metrics.height();
+        entry->advance = metrics.horizontalAdvance(text);
+        QTextLayout &layout = entry->layout;
+        layout.setText(text);
+        layout.setFont(QFont(font, &device));
+        layout.setCacheEnabled(true);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setNumColumns(static_cast<int>(text.size()));
+        // The baseline at the layout's origin, where drawText puts it.
+        line.setPosition(QPointF(0, -line.ascent()));
+        layout.endLayout();
+        m_texts.push_back(std::move(entry));
+        return *m_texts.back();
+    }
+
+private:
+    std::vector<std::unique_ptr<ShapedText>> m_texts;
+};
 
 } // namespace
 
@@ -144,7 +163,8 @@ void PictureBox::Circle(double x, double y, double radius)
 void PictureBox::Print(const std::string &text)
 {
     EnsureCanvas();
-    const ShapedText &shaped = Shaped(QString::fromStdString(text), font(), m_canvas);
+    const ShapedText &shaped =
+        ShapedTexts::Of(*this).Get(QString::fromStdString(text), font(), m_canvas);
     const QPointF topLeft = ToPixels(m_currentX, m_currentY);
     QPainter painter(&m_canvas);
     painter.setFont(font());
