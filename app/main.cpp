@@ -13,7 +13,6 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(zelvan::AppIcon());
     QApplication::setApplicationName("Zelvan");
     // The version and the id come from the build, as in the desktop entry and
     // the metainfo; the id lets the desktop match the window to its entry.
@@ -22,5 +21,7 @@ int main(int argc, char *argv[])
 
     zelvan::Form1 window;
     window.show();
+    // The icon loads Qt's image plugins: the window need not wait for them.
+    QApplication::setWindowIcon(zelvan::AppIcon());
     return QApplication::exec();
 }

@@ -8,7 +8,8 @@ namespace {
 // "0" before the digits, then the last two characters: 7 gives 07, 45 gives 45.
 std::string TwoDigits(std::int16_t v)
 {
-    const std::string s = "0" + std::to_string(v);
+    std::string s(1, '0');
+    s += std::to_string(v);
     return s.substr(s.size() - 2);
 }
 
@@ -29,7 +30,12 @@ std::string FormatElapsed(std::int32_t ElapsedSeconds)
     const auto hours = static_cast<std::int16_t>(ElapsedSeconds / 3600 % 24);
     const auto minutes = static_cast<std::int16_t>(ElapsedSeconds / 60 % 60);
     const auto seconds = static_cast<std::int16_t>(ElapsedSeconds % 60);
-    return TwoDigits(hours) + ":" + TwoDigits(minutes) + ":" + TwoDigits(seconds);
+    std::string text = TwoDigits(hours);
+    text += ':';
+    text += TwoDigits(minutes);
+    text += ':';
+    text += TwoDigits(seconds);
+    return text;
 }
 
 } // namespace zelvan

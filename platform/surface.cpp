@@ -5,7 +5,10 @@ namespace zelvan {
 
 std::string Surface::PrintedNumber(long n)
 {
-    return (n < 0 ? std::string() : std::string(" ")) + std::to_string(n) + " ";
+    std::string printed(n < 0 ? "" : " ");
+    printed += std::to_string(n);
+    printed += ' ';
+    return printed;
 }
 
 } // namespace zelvan
