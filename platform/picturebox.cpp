@@ -12,7 +12,10 @@ namespace zelvan {
 
 namespace {
 
-QColor ToQColor(Colour c) { return QColor(Red(c), Green(c), Blue(c)); }
+QColor ToQColor(Colour c)
+{
+    return QColor(Red(c), Green(c), Blue(c));
+}
 
 // One logical pixel wide, square-ended lines drawn end to end.
 QPen LinePen(Colour c)
@@ -36,23 +39,14 @@ struct ShapedText
     qreal advance = 0;
 };
 
+} // namespace
+
 // The texts a picture has printed, kept shaped. The dial prints the same few
 // texts over and over, the brand words at every tick, and shaping them anew each
-// time was the largest part of a tick. A child of the picture, so it goes with
-// the picture, while the fonts it holds on to still exist.
-class ShapedTexts final : public QObject
+// time was the largest part of a tick.
+class ShapedTexts
 {
 public:
-    using QObject::QObject;
-
-    static ShapedTexts &Of(QObject &picture)
-    {
-        for (QObject *child : picture.children())
-            if (auto *texts = dynamic_cast<ShapedTexts *>(child))
-                return *texts;
-        return *new ShapedTexts(&picture);
-    }
-
     const ShapedText &Get(const QString &text, const QFont &font, const QImage &device)
     {
         const int dpi = device.logicalDpiY();
@@ -90,19 +84,29 @@ private:
     std::vector<std::unique_ptr<ShapedText>> m_texts;
 };
 
-} // namespace
-
-PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
+PictureBox::PictureBox(QWidget *parent)
+    : QWidget(parent), m_shapedTexts(std::make_unique<ShapedTexts>())
 {
     // Every pixel comes from the canvas: no need for Qt to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-double PictureBox::TwipsPerPixel() const { return TwipsPerInch / logicalDpiX(); }
+PictureBox::~PictureBox() = default;
 
-double PictureBox::Width() const { return width() * TwipsPerPixel(); }
+double PictureBox::TwipsPerPixel() const
+{
+    return TwipsPerInch / logicalDpiX();
+}
 
-double PictureBox::Height() const { return height() * TwipsPerPixel(); }
+double PictureBox::Width() const
+{
+    return width() * TwipsPerPixel();
+}
+
+double PictureBox::Height() const
+{
+    return height() * TwipsPerPixel();
+}
 
 QPointF PictureBox::ToPixels(double x, double y) const
 {
@@ -163,8 +167,7 @@ void PictureBox::Circle(double x, double y, double radius)
 void PictureBox::Print(const std::string &text)
 {
     EnsureCanvas();
-    const ShapedText &shaped =
-        ShapedTexts::Of(*this).Get(QString::fromStdString(text), font(), m_canvas);
+    const ShapedText &shaped = m_shapedTexts->Get(QString::fromStdString(text), font(), m_canvas);
     const QPointF topLeft = ToPixels(m_currentX, m_currentY);
     QPainter painter(&m_canvas);
     painter.setFont(font());

@@ -8,8 +8,11 @@
 #include <QRegion>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 namespace zelvan {
+
+class ShapedTexts;
 
 // The dial's drawing surface: a widget holding a pixel canvas at the screen's
 // device-pixel ratio. Drawing lands on the canvas and is shown at once; when the
@@ -23,6 +26,7 @@ class PictureBox final : public QWidget, public Surface
 
 public:
     explicit PictureBox(QWidget *parent = nullptr);
+    ~PictureBox() override;
 
     void SetPaintHandler(std::function<void()> handler) { m_paintHandler = std::move(handler); }
     void SetForeColor(Colour colour) { m_foreColor = colour; }
@@ -55,6 +59,7 @@ private:
     void Shown(const QRect &pixels);
 
     std::function<void()> m_paintHandler;
+    std::unique_ptr<ShapedTexts> m_shapedTexts;
     QImage m_canvas;
     QRegion m_drawnSinceShown;
     bool m_refreshRequested = false;
