@@ -7,9 +7,9 @@
 #include "files.h"
 #include "form2.h"
 #include "forms.h"
+#include "lazysound.h"
 #include "messagebox.h"
 #include "picturebox.h"
-#include "qtsound.h"
 #include "sound.h"
 #include "tick.h"
 #include "timer.h"
@@ -56,7 +56,7 @@ Form1::Form1(Form1Services services) : m_services(std::move(services))
         m_services.messageBox = m_ownMessageBox.get();
     }
     if (!m_services.sound) {
-        m_ownSound = std::make_unique<QtSoundPlayer>();
+        m_ownSound = std::make_unique<LazySoundPlayer>();
         m_services.sound = m_ownSound.get();
     }
     if (m_services.soundFolder.empty())

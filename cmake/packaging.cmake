@@ -21,8 +21,9 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-# dpkg-shlibdeps finds the libraries (Qt, the C++ runtime); the readout's font
-# is no library, so it is named here.
+# dpkg-shlibdeps finds the libraries (Qt, the C++ runtime) of the program and
+# of its sound module in lib/zelvan; the readout's font is no library, so it is
+# named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
 

@@ -20,4 +20,11 @@ std::string ProgramDataFolder()
         .toStdString();
 }
 
+std::string ProgramModuleFolder()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/" ZELVAN_MODULE_DIR_FROM_BIN))
+        .toStdString();
+}
+
 } // namespace zelvan

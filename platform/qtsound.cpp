@@ -31,8 +31,11 @@ void QtSoundPlayer::PlayAsync(const std::string &path, std::function<void()> onF
     m_lastFault = SoundFault::None;
     if (!m_effect) {
         m_effect = std::make_unique<QSoundEffect>();
-        QObject::connect(m_effect.get(), &QSoundEffect::statusChanged, &m_context,
-                         [this] { StatusChanged(); });
+        // Queued: a sample another effect has already loaded turns Ready inside
+        // setSource, and the failure must not come before the tick has returned.
+        QObject::connect(
+            m_effect.get(), &QSoundEffect::statusChanged, &m_context, [this] { StatusChanged(); },
+            Qt::QueuedConnection);
     }
     const QUrl source = QUrl::fromLocalFile(QString::fromStdString(path));
     if (m_effect->source() != source) {

@@ -3,10 +3,12 @@
 # Makes the Debian package from the build tree, unpacks it into a scratch root
 # as dpkg would install it, checks what a desktop needs to list the program with
 # its icon and launch it, and starts the unpacked binary under Xvfb.
-# Usage: deb_install.sh BUILD_DIR APP_ID VERSION [CPACK]
+# Usage: deb_install.sh BUILD_DIR APP_ID VERSION SOUND_MODULE [CPACK]
+# SOUND_MODULE is where the program looks for its sound module, relative to
+# the folder that holds the program.
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
-build=$1 id=$2 version=$3 cpack=${4:-cpack}
+build=$1 id=$2 version=$3 module=$4 cpack=${5:-cpack}
 
 for tool in "$cpack" dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli xprop; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/test installs it)"
@@ -22,7 +24,8 @@ deb=${debs[0]}
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version $(dpkg-deb -f "$deb" Version)"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-# The libraries come from dpkg-shlibdeps, the readout's font is named by hand.
+# The libraries come from dpkg-shlibdeps (Qt Multimedia from the sound module),
+# the readout's font is named by hand.
 for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 fonts-liberation2; do
     tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//' | grep -qxF "$needed" ||
         fail "Depends lacks $needed"
@@ -54,6 +57,10 @@ exe=$(readlink "/proc/$APP_PID/exe")
 [ "$exe" = "$root/usr/bin/$command" ] || fail "running $exe"
 chime=$(dirname "$exe")/../share/zelvan/Media/TaDa.wav
 [ -f "$chime" ] || fail "no chime at $chime"
+# The sound module is packaged where the program will look for it on the first
+# alarm, and until then Qt Multimedia stays out of the process.
+[ -f "$(dirname "$exe")/$module" ] || fail "no sound module at $(dirname "$exe")/$module"
+! grep -q libQt6Multimedia "/proc/$APP_PID/maps" || fail "Qt Multimedia is loaded at start"
 
 # On X11 the desktop matches the window to its entry by the window class.
 wm_class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p')
