@@ -126,10 +126,30 @@ bool PictureBox::EnsureCanvas()
     const QSize pixels = size() * ratio;
     if (!m_canvas.isNull() && m_canvas.size() == pixels && m_canvas.devicePixelRatio() == ratio)
         return false;
+    EndCanvasPainting();
     m_canvas = QImage(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     m_canvas.setDevicePixelRatio(ratio);
     m_canvas.fill(palette().color(QPalette::Window));
     return true;
+}
+
+const QImage &PictureBox::Canvas() const
+{
+    EndCanvasPainting();
+    return m_canvas;
+}
+
+QPainter &PictureBox::CanvasPainter()
+{
+    if (!m_painter.isActive())
+        m_painter.begin(&m_canvas);
+    return m_painter;
+}
+
+void PictureBox::EndCanvasPainting() const
+{
+    if (m_painter.isActive())
+        m_painter.end();
 }
 
 void PictureBox::Shown(const QRect &pixels)
@@ -146,7 +166,7 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, std::optional<
     EnsureCanvas();
     const QPointF a = ToPixels(x1, y1);
     const QPointF b = ToPixels(x2, y2);
-    QPainter painter(&m_canvas);
+    QPainter &painter = CanvasPainter();
     painter.setPen(LinePen(colour.value_or(m_foreColor)));
     painter.drawLine(a, b);
     Shown(QRectF(a, b).normalized().toAlignedRect());
@@ -157,7 +177,7 @@ void PictureBox::Circle(double x, double y, double radius)
     EnsureCanvas();
     const QPointF centre = ToPixels(x, y);
     const double r = std::fabs(radius) / TwipsPerPixel();
-    QPainter painter(&m_canvas);
+    QPainter &painter = CanvasPainter();
     painter.setPen(LinePen(m_foreColor));
     painter.setBrush(ToQColor(m_fillColor));
     painter.drawEllipse(centre, r, r);
@@ -169,7 +189,7 @@ void PictureBox::Print(const std::string &text)
     EnsureCanvas();
     const ShapedText &shaped = m_shapedTexts->Get(QString::fromStdString(text), font(), m_canvas);
     const QPointF topLeft = ToPixels(m_currentX, m_currentY);
-    QPainter painter(&m_canvas);
+    QPainter &painter = CanvasPainter();
     painter.setFont(font());
     painter.setPen(ToQColor(m_foreColor));
     shaped.layout.draw(&painter, topLeft + QPointF(0, shaped.ascent));
@@ -182,6 +202,7 @@ void PictureBox::paintEvent(QPaintEvent *event)
     // A region we did not draw into ourselves means the window system wants the
     // picture back: redraw it all from the paint handler.
     if (canvasNew || m_refreshRequested || !(event->region() - m_drawnSinceShown).isEmpty()) {
+        EndCanvasPainting();
         m_canvas.fill(palette().color(QPalette::Window));
         m_inPaintHandler = true;
         if (m_paintHandler)
@@ -189,6 +210,7 @@ void PictureBox::paintEvent(QPaintEvent *event)
         m_inPaintHandler = false;
         m_refreshRequested = false;
     }
+    EndCanvasPainting();
     m_drawnSinceShown = QRegion();
     // One copy per rectangle of the region. Under a clip of several rectangles,
     // as a tick's scattered hands and words make, Qt's raster engine composes

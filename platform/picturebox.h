@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <QRegion>
 #include <QWidget>
 #include <functional>
@@ -34,7 +35,7 @@ public:
     void Refresh();
 
     // The pixels as last drawn (device pixels).
-    const QImage &Canvas() const { return m_canvas; }
+    const QImage &Canvas() const;
 
     double Width() const override;
     double Height() const override;
@@ -56,11 +57,17 @@ private:
     double TwipsPerPixel() const;
     QPointF ToPixels(double x, double y) const;
     bool EnsureCanvas();
+    QPainter &CanvasPainter();
+    void EndCanvasPainting() const;
     void Shown(const QRect &pixels);
 
     std::function<void()> m_paintHandler;
     std::unique_ptr<ShapedTexts> m_shapedTexts;
     QImage m_canvas;
+    // Open on the canvas from the first drawing call until the picture is
+    // shown: a tick draws a dozen lines and texts, and beginning a painter for
+    // each took longer than drawing. Declared after the canvas, so it ends first.
+    mutable QPainter m_painter;
     QRegion m_drawnSinceShown;
     bool m_refreshRequested = false;
     bool m_inPaintHandler = false;
