@@ -2,6 +2,7 @@
 #include "appicon.h"
 #include "display.h"
 #include "form1.h"
+#include "qtoptions.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -12,7 +13,9 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "zelvan: %s\n", missing.c_str());
         return 1;
     }
+    zelvan::ChooseQtStartOptions();
     QApplication app(argc, argv);
+    zelvan::ChooseQtRunOptions();
     QApplication::setApplicationName("Zelvan");
     // The version and the id come from the build, as in the desktop entry and
     // the metainfo; the id lets the desktop match the window to its entry.
