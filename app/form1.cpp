@@ -10,15 +10,17 @@
 #include "lazysound.h"
 #include "messagebox.h"
 #include "picturebox.h"
+#include "readoutbox.h"
 #include "sound.h"
 #include "tick.h"
 #include "timer.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
@@ -102,23 +104,14 @@ Form1::Form1(Form1Services services) : m_services(std::move(services))
     cmdSetAlert->setAccessibleDescription(
         "Sets an alarm that rings after 1 to 60 minutes of running time.");
 
-    Text1 = new QLineEdit("00:00:00", this);
+    Text1 = new ReadoutBox("00:00:00", this);
     Text1->setObjectName("Text1");
     PlaceInTwips(*Text1, 480, 2520, 1815, 405);
-    Text1->setReadOnly(true);
-    Text1->setAlignment(Qt::AlignCenter);
     Text1->setFont(ReadoutFont());
-    // The readout's line is taller than its box: no frame and no margins, so
-    // the digits are never clipped or scrolled.
-    Text1->setFrame(false);
-    Text1->setTextMargins(0, 0, 0, 0);
-    Text1->setContentsMargins(0, 0, 0, 0);
-    // Every setText of a QLineEdit raises an accessible text-update event (Qt 6.4
-    // sends one per change whenever assistive technology listens), and screen
-    // readers speak such changes on the focused object. The readout changes every
-    // second, so it never takes the focus, and its accessible name is a fixed
-    // label, not the time: the time is its value, read when the user asks.
-    Text1->setFocusPolicy(Qt::NoFocus);
+    // The readout changes every second and screen readers speak the changes of
+    // the focused object, so it never takes the focus (ReadoutBox sees to
+    // that), and its accessible name is a fixed label, not the time: the time
+    // is its value, read when the user asks.
     Text1->setAccessibleName("Elapsed time");
     Text1->setAccessibleDescription("Hours, minutes and seconds counted so far.");
     QPalette readout = Text1->palette();
@@ -139,12 +132,24 @@ Form1::Form1(Form1Services services) : m_services(std::move(services))
     m_onTopAction = new QAction("Always on top", this);
     m_onTopAction->setCheckable(true);
     connect(m_onTopAction, &QAction::toggled, this, [this](bool on) { SetAlwaysOnTop(on); });
+    m_copyAction = new QAction("Copy", this);
+    m_copyAction->setShortcut(QKeySequence::Copy);
+    m_copyAction->setShortcutContext(Qt::WindowShortcut);
+    connect(m_copyAction, &QAction::triggered, this, [this] {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(m_state.ElapsedText));
+    });
+    addAction(m_copyAction);
     m_dialMenu = new QMenu(this);
+    m_dialMenu->addAction(m_copyAction);
+    m_dialMenu->addSeparator();
     m_dialMenu->addAction(m_resetAction);
     m_dialMenu->addAction(m_onTopAction);
     Picture1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Picture1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { m_dialMenu->popup(Picture1->mapToGlobal(pos)); });
+    Text1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Text1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { m_dialMenu->popup(Text1->mapToGlobal(pos)); });
 
     m_services.timer->SetHandler([this] { Timer1_Timer(); });
     m_services.timer->SetEnabled(false);

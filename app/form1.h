@@ -10,7 +10,6 @@
 #include <memory>
 
 class QAction;
-class QLineEdit;
 class QMenu;
 class QPushButton;
 
@@ -19,6 +18,7 @@ namespace zelvan {
 class Clock;
 class MessageBox;
 class PictureBox;
+class ReadoutBox;
 class SoundPlayer;
 class Timer;
 
@@ -84,9 +84,11 @@ private:
     PictureBox *Picture1;
     QPushButton *cmdStart;
     QPushButton *cmdSetAlert;
-    QLineEdit *Text1;
-    // The dial's context menu: Reset (also Ctrl+R) and Always on top.
+    ReadoutBox *Text1;
+    // The context menu of the dial and the readout: Copy (also Ctrl+C), Reset
+    // (also Ctrl+R) and Always on top.
     QMenu *m_dialMenu;
+    QAction *m_copyAction;
     QAction *m_resetAction;
     QAction *m_onTopAction;
 

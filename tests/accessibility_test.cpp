@@ -2,10 +2,10 @@
 #include "fakes.h"
 #include "form1.h"
 #include "form2.h"
+#include "readoutbox.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
@@ -48,7 +48,7 @@ protected:
     AccessibilityTest() : form({&clock, &timer, &messageBox, &sound, {}}) {}
 
     QPushButton &cmdStart() { return *form.findChild<QPushButton *>("cmdStart"); }
-    QLineEdit &Text1() { return *form.findChild<QLineEdit *>("Text1"); }
+    ReadoutBox &Text1() { return *form.findChild<ReadoutBox *>("Text1"); }
 
     FakeClock clock;
     FakeTimer timer;

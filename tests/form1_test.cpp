@@ -3,11 +3,12 @@
 #include "fakes.h"
 #include "form1.h"
 #include "picturebox.h"
+#include "readoutbox.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -28,7 +29,7 @@ protected:
     Form1Test() : form({&clock, &timer, &messageBox, &sound, {}}) {}
 
     QPushButton &cmdStart() { return *form.findChild<QPushButton *>("cmdStart"); }
-    QString Text1() { return form.findChild<QLineEdit *>("Text1")->text(); }
+    QString Text1() { return form.findChild<ReadoutBox *>("Text1")->text(); }
     PictureBox &Picture1() { return *form.findChild<PictureBox *>("Picture1"); }
 
     void Show()
@@ -108,7 +109,7 @@ TEST_F(Form1Test, LateAndDoubledTicksKeepTheCountOnTheClock)
 TEST_F(Form1Test, EnterClicksStart)
 {
     Show();
-    form.findChild<QLineEdit *>("Text1")->setFocus();
+    form.findChild<ReadoutBox *>("Text1")->setFocus();
     QTest::keyClick(&form, Qt::Key_Return);
     EXPECT_EQ(cmdStart().text(), "Stop");
     QTest::keyClick(&form, Qt::Key_Enter);
@@ -349,7 +350,7 @@ TEST_F(ResetTest, CtrlRResetsWhereverTheFocusIs)
     }
 }
 
-TEST_F(ResetTest, DialMenuOffersResetAndAlwaysOnTop)
+TEST_F(ResetTest, DialMenuOffersCopyResetAndAlwaysOnTop)
 {
     ShowActive();
     // Through the window, as the window system delivers it, so that Qt turns
@@ -359,12 +360,15 @@ TEST_F(ResetTest, DialMenuOffersResetAndAlwaysOnTop)
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
     const QList<QAction *> actions = menu->actions();
-    ASSERT_EQ(actions.size(), 2);
-    EXPECT_EQ(actions[0]->text(), "Reset");
-    EXPECT_EQ(actions[0]->shortcut(), QKeySequence("Ctrl+R"));
-    EXPECT_EQ(actions[1]->text(), "Always on top");
-    EXPECT_TRUE(actions[1]->isCheckable());
-    EXPECT_FALSE(actions[1]->isChecked());
+    ASSERT_EQ(actions.size(), 4);
+    EXPECT_EQ(actions[0]->text(), "Copy");
+    EXPECT_EQ(actions[0]->shortcut(), QKeySequence::Copy);
+    EXPECT_TRUE(actions[1]->isSeparator());
+    EXPECT_EQ(actions[2]->text(), "Reset");
+    EXPECT_EQ(actions[2]->shortcut(), QKeySequence("Ctrl+R"));
+    EXPECT_EQ(actions[3]->text(), "Always on top");
+    EXPECT_TRUE(actions[3]->isCheckable());
+    EXPECT_FALSE(actions[3]->isChecked());
     // It opens where the user clicked.
     EXPECT_TRUE(menu->geometry().contains(Picture1().mapToGlobal(QPoint(71, 71))));
 
@@ -372,9 +376,33 @@ TEST_F(ResetTest, DialMenuOffersResetAndAlwaysOnTop)
     Run(9);
     menu->activateWindow();
     QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Down);
     QTest::keyClick(menu, Qt::Key_Return);
     EXPECT_FALSE(menu->isVisible());
     ExpectZero();
+}
+
+// The readout cannot be selected like a text box, so its menu and Ctrl+C copy it.
+TEST_F(ResetTest, ReadoutMenuAndCtrlCCopyTheElapsedTime)
+{
+    ShowActive();
+    cmdStart().click();
+    Run(9);
+    QGuiApplication::clipboard()->clear();
+    auto &text1 = *form.findChild<ReadoutBox *>("Text1");
+    QTest::mouseClick(form.windowHandle(), Qt::RightButton, {}, text1.mapTo(&form, QPoint(20, 10)));
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    menu->activateWindow();
+    QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "00:00:09");
+
+    Run(3);
+    cmdStart().setFocus();
+    QTest::keyClick(&cmdStart(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "00:00:12");
+    EXPECT_EQ(cmdStart().text(), "Stop"); // the count goes on
 }
 
 TEST_F(ResetTest, MenuKeyOnAButtonOpensTheDialMenu)
@@ -386,7 +414,7 @@ TEST_F(ResetTest, MenuKeyOnAButtonOpensTheDialMenu)
     QApplication::sendEvent(&cmdStart(), &menuKey);
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->actions().first()->text(), "Reset");
+    EXPECT_EQ(menu->actions().first()->text(), "Copy");
     menu->close();
 }
 
@@ -494,7 +522,7 @@ protected:
 TEST_F(ResetCadenceTest, EveryTickAfterAResetWhileRunningAddsOneSecond)
 {
     form.findChild<QPushButton *>("cmdStart")->click();
-    const QLineEdit &text1 = *form.findChild<QLineEdit *>("Text1");
+    const ReadoutBox &text1 = *form.findChild<ReadoutBox *>("Text1");
     QAction &reset = *form.actions().at(0);
     ASSERT_EQ(reset.text(), "Reset");
     // Early in a second, on the clock's boundary, and late in it.
