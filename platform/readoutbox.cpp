@@ -16,15 +16,35 @@ namespace {
 // the line centred in the height.
 constexpr int SideMargin = 2;
 
-class AccessibleReadout final : public QAccessibleWidget
+int TextLeft(int boxWidth, qreal textWidth)
+{
+    const int lineWidth = boxWidth - 2 * SideMargin;
+    return SideMargin + (lineWidth - (qRound(textWidth) + 1)) / 2;
+}
+
+int LineTop(int boxHeight, const QFontMetrics &metrics)
+{
+    return (boxHeight - metrics.height() + 1) / 2;
+}
+
+// Static text whose text, through the text interface as a line edit's was,
+// is the readout's: what screen readers read when asked.
+class AccessibleReadout final : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit AccessibleReadout(ReadoutBox *box) : QAccessibleWidget(box, QAccessible::StaticText) {}
 
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
     QString text(QAccessible::Text which) const override
     {
         if (which == QAccessible::Value)
-            return static_cast<const ReadoutBox *>(object())->text();
+            return Box().text();
         return QAccessibleWidget::text(which);
     }
 
@@ -34,11 +54,63 @@ public:
         s.readOnly = true;
         return s;
     }
+
+    // Read-only, without a cursor or a selection.
+    QString text(int startOffset, int endOffset) const override
+    {
+        return Box().text().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(Box().text().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    int selectionCount() const override { return 0; }
+    void selection(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return {};
+    }
+
+    // The characters' places as a line edit with the same text has them.
+    QRect characterRect(int offset) const override
+    {
+        const QString text = Box().text();
+        if (offset < 0 || offset >= text.size())
+            return {};
+        const QFontMetrics metrics = Box().fontMetrics();
+        const int left = TextLeft(Box().width(), metrics.horizontalAdvance(text)) +
+                         metrics.horizontalAdvance(text.left(offset));
+        const QRect local(left, LineTop(Box().height(), metrics),
+                          metrics.horizontalAdvance(text.at(offset)), metrics.height());
+        return QRect(Box().mapToGlobal(local.topLeft()), local.size());
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        const QString text = Box().text();
+        const QFontMetrics metrics = Box().fontMetrics();
+        const int x = Box().mapFromGlobal(point).x() -
+                      TextLeft(Box().width(), metrics.horizontalAdvance(text));
+        for (int i = 0; i < text.size(); ++i)
+            if (x < metrics.horizontalAdvance(text.left(i + 1)))
+                return x < 0 ? -1 : i;
+        return -1;
+    }
+
+private:
+    const ReadoutBox &Box() const { return *static_cast<const ReadoutBox *>(object()); }
 };
 
 QAccessibleInterface *AccessibleReadoutFactory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("zelvan::ReadoutBox") && object && object->isWidgetType())
+    if (className == QLatin1String(ReadoutBox::staticMetaObject.className()) && object &&
+        object->isWidgetType())
         return new AccessibleReadout(static_cast<ReadoutBox *>(object));
     return nullptr;
 }
@@ -77,7 +149,6 @@ bool ReadoutBox::LookUpGlyphs(QVector<quint32> &indexes, QVector<QPointF> &posit
 {
     if (!m_rawFont.isValid())
         m_rawFont = QRawFont::fromFont(font());
-    width = 0;
     for (const QChar c : std::as_const(m_text)) {
         auto known = std::find_if(m_glyphs.cbegin(), m_glyphs.cend(),
                                   [c](const Glyph &g) { return g.character == c.unicode(); });
@@ -85,13 +156,18 @@ bool ReadoutBox::LookUpGlyphs(QVector<quint32> &indexes, QVector<QPointF> &posit
             const QVector<quint32> index = m_rawFont.glyphIndexesForString(QString(c));
             if (index.size() != 1 || index[0] == 0)
                 return false;
-            const QVector<QPointF> advance = m_rawFont.advancesForGlyphIndexes(index);
-            m_glyphs.append({c.unicode(), index[0], advance[0].x()});
+            m_glyphs.append({c.unicode(), index[0]});
             known = m_glyphs.cend() - 1;
         }
         indexes.append(known->index);
+    }
+    // Kerned as a text layout would set them: the font narrows some pairs, "11" among them.
+    const QVector<QPointF> advances =
+        m_rawFont.advancesForGlyphIndexes(indexes, QRawFont::KernedAdvances);
+    width = 0;
+    for (const QPointF &advance : advances) {
         positions.append(QPointF(width, 0));
-        width += known->advance;
+        width += advance.x();
     }
     return true;
 }
@@ -103,22 +179,24 @@ void ReadoutBox::paintEvent(QPaintEvent *)
     painter.setPen(palette().color(QPalette::Text));
 
     const QFontMetrics metrics = fontMetrics();
-    const int baseline = (height() - metrics.height() + 1) / 2 + metrics.ascent();
+    const int baseline = LineTop(height(), metrics) + metrics.ascent();
     QVector<quint32> indexes;
     QVector<QPointF> positions;
     qreal width = 0;
-    if (!LookUpGlyphs(indexes, positions, width)) {
-        // A character the font lacks: let Qt find a font that has it.
-        painter.drawText(rect().adjusted(SideMargin, 0, -SideMargin, 0), Qt::AlignCenter, m_text);
+    const bool kept = LookUpGlyphs(indexes, positions, width);
+    if (!kept)
+        width = metrics.horizontalAdvance(m_text);
+    const QPointF origin(TextLeft(this->width(), width), baseline);
+    if (!kept) {
+        // A character the font lacks: Qt shapes the text and finds a font that has it.
+        painter.drawText(origin, m_text);
         return;
     }
-    const int lineWidth = this->width() - 2 * SideMargin;
-    const int left = SideMargin + (lineWidth - (qRound(width) + 1)) / 2;
     QGlyphRun run;
     run.setRawFont(m_rawFont);
     run.setGlyphIndexes(indexes);
     run.setPositions(positions);
-    painter.drawGlyphRun(QPointF(left, baseline), run);
+    painter.drawGlyphRun(origin, run);
 }
 
 } // namespace zelvan

@@ -34,7 +34,6 @@ private:
     {
         char16_t character;
         quint32 index;
-        qreal advance;
     };
 
     // False when the font has no glyph for some character of the text.

@@ -89,6 +89,19 @@ TEST_F(AccessibilityTest, ReadoutKeepsItsNameAndNeverTakesTheFocus)
     }
     EXPECT_EQ(AccessibleText(&Text1(), QAccessible::Name), "Elapsed time");
     EXPECT_EQ(AccessibleText(&Text1(), QAccessible::Value), "00:00:03");
+    // Screen readers on Linux read a text through the text interface.
+    QAccessibleInterface *readout = QAccessible::queryAccessibleInterface(&Text1());
+    ASSERT_NE(readout, nullptr);
+    EXPECT_EQ(readout->role(), QAccessible::StaticText);
+    EXPECT_TRUE(readout->state().readOnly);
+    QAccessibleTextInterface *text = readout->textInterface();
+    ASSERT_NE(text, nullptr);
+    ASSERT_EQ(text->characterCount(), 8);
+    EXPECT_EQ(text->text(0, 8), "00:00:03");
+    // The last character's box lies in the right half of the readout.
+    const QRect last = text->characterRect(7);
+    EXPECT_GT(last.left(), Text1().mapToGlobal(QPoint(Text1().width() / 2, 0)).x());
+    EXPECT_EQ(text->offsetAtPoint(last.center()), 7);
 
     cmdStart().setFocus();
     QTest::mouseClick(&Text1(), Qt::LeftButton);
