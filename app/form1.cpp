@@ -83,7 +83,7 @@ Form1::Form1(Form1Services services) : m_services(std::move(services))
     Picture1->setAccessibleName("Dial");
     Picture1->setAccessibleDescription(
         "Second hand, minute hand and, when the alarm is armed, the red alarm hand. "
-        "Its context menu offers Reset and Always on top.");
+        "Its context menu offers Copy, Reset and Always on top.");
 
     cmdStart = new QPushButton("Start", this);
     cmdStart->setObjectName("cmdStart");

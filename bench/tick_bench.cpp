@@ -9,10 +9,10 @@
 #include "forms.h"
 #include "hands.h"
 #include "picturebox.h"
+#include "readoutbox.h"
 #include "tick.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QWidget>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -41,16 +41,13 @@ public:
             DrawDialFace(*picture);
             UpdateDisplay(*picture, *this, state, tips);
         });
-        readout = new QLineEdit("00:00:00", this);
+        readout = new ReadoutBox("00:00:00", this);
         PlaceInTwips(*readout, 480, 2520, 1815, 405);
-        readout->setReadOnly(true);
-        readout->setAlignment(Qt::AlignCenter);
         QFont font;
         font.setFamilies({"Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial"});
         font.setBold(true);
         font.setPointSizeF(20.25);
         readout->setFont(font);
-        readout->setFrame(false);
         show();
         Settle();
     }
@@ -80,7 +77,7 @@ public:
     }
 
     PictureBox *picture;
-    QLineEdit *readout;
+    ReadoutBox *readout;
     DisplayState state;
     HandTips tips;
     BootClock clock;

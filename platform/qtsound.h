@@ -19,8 +19,9 @@ enum class SoundFault
     Undecodable
 };
 
-// Plays sounds through Qt Multimedia. The audio stack is loaded on the first
-// sound only, so a stopwatch that never rings never pays for it.
+// Plays sounds through Qt Multimedia. It is built into the sound module, which
+// LazySoundPlayer loads on the first alarm; the effect itself, and with it the
+// audio output, is made on the first sound.
 class QtSoundPlayer final : public SoundPlayer
 {
 public:
