@@ -173,14 +173,15 @@ void Form1::Form_Load()
 void Form1::cmdStart_Click()
 {
     m_running = ToFlag(!IsTrue(m_running));
-    if (IsTrue(m_running))
-        m_services.clock->CenterSecondsBetweenTicks();
-    m_services.timer->SetEnabled(IsTrue(m_running));
     if (IsTrue(m_running)) {
+        // The time spent stopped is not counted; the part of a second run before
+        // the Stop is, so the first tick comes when that second is complete.
+        m_lastTick = m_carry.Continue(*m_services.clock, m_state.ElapsedSeconds);
+        m_services.timer->EnableAfter(m_carry.FirstTickMilliseconds());
         cmdStart->setText("Stop");
-        // The time spent stopped is not counted.
-        m_lastTick = m_services.clock->Now();
     } else {
+        m_services.timer->SetEnabled(false);
+        m_carry.Stop(*m_services.clock, m_state.ElapsedSeconds);
         cmdStart->setText("Continue");
     }
     cmdStart->repaint();
@@ -234,17 +235,18 @@ void Form1::CheckAlarm()
 void Form1::ResetCount()
 {
     m_state.ElapsedSeconds = 0;
+    m_carry.Clear();
     if (IsTrue(m_running)) {
         // Start the one-second cadence afresh, as Start does. Ticks keep their
         // phase from the last start, and the clock's seconds turn half-way
         // between them; a reading taken late in a tick interval would fall in
         // the next tick's second, and that tick would add nothing. Restarted,
         // the first tick comes a second from now and adds exactly one.
-        m_services.timer->SetEnabled(false);
-        m_services.clock->CenterSecondsBetweenTicks();
-        m_services.timer->SetEnabled(true);
+        m_lastTick = m_carry.Continue(*m_services.clock, 0);
+        m_services.timer->EnableAfter(m_carry.FirstTickMilliseconds());
+    } else {
+        m_lastTick = m_services.clock->Now();
     }
-    m_lastTick = m_services.clock->Now();
     m_state.ElapsedText = "00:00:00";
     // Paused at zero, the next click starts a fresh count; "Stop" and "Start"
     // already say what the next click does.

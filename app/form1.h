@@ -4,6 +4,7 @@
 #include "flag.h"
 #include "hands.h"
 #include "oledate.h"
+#include "tick.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -94,6 +95,7 @@ private:
 
     DisplayState m_state;
     OleDate m_lastTick = 0;
+    PauseCarry m_carry;
     Flag m_running = False;
     HandTips m_tips;
 };

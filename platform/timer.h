@@ -15,6 +15,9 @@ public:
 
     virtual void SetEnabled(bool enabled) = 0;
     virtual bool Enabled() const = 0;
+    // Enables the timer with its first tick `firstMilliseconds` from now and the
+    // next ones at its interval from that tick on.
+    virtual void EnableAfter(int firstMilliseconds) = 0;
 
     void SetHandler(std::function<void()> handler) { m_handler = std::move(handler); }
 
@@ -38,9 +41,11 @@ public:
 
     void SetEnabled(bool enabled) override;
     bool Enabled() const override;
+    void EnableAfter(int firstMilliseconds) override;
 
 private:
     QTimer *m_timer;
+    int m_interval;
 };
 
 } // namespace zelvan
