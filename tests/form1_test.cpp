@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include "app/qt/form1.h"
 #include "canvas.h"
 #include "fakes.h"
-#include "form1.h"
-#include "picturebox.h"
-#include "readoutbox.h"
+#include "platform/qt/picturebox.h"
+#include "platform/qt/readoutbox.h"
 
 #include <QAction>
 #include <QApplication>
