@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -188,6 +189,17 @@ TEST_F(AlarmDialogTest, OpensAsAFixedModalDialogOverTheMainWindow)
         EXPECT_EQ(cmdOK(d).geometry(), QRect(8, 64, 81, 25));
         EXPECT_EQ(cmdCancel(d).text(), "Annulla");
         EXPECT_EQ(cmdCancel(d).geometry(), QRect(136, 64, 81, 25));
+        // In the faces the layout was made for, whatever the system's sans serif.
+        const QStringList layoutFaces = {"Microsoft Sans Serif", "Liberation Sans", "Arimo",
+                                         "Arial"};
+        for (const char *name : {"chkEnabled", "Label1", "txtTimeSet", "cmdOK", "cmdCancel"}) {
+            const QWidget *control = d.findChild<QWidget *>(name);
+            ASSERT_NE(control, nullptr) << name;
+            const QString family = QFontInfo(control->font()).family();
+            EXPECT_TRUE(layoutFaces.contains(family))
+                << control->objectName().toStdString() << " is drawn in " << family.toStdString();
+            EXPECT_EQ(control->font().pointSizeF(), 8.25) << control->objectName().toStdString();
+        }
 
         // The keyboard starts at the check box and tabs through the rest in order.
         EXPECT_EQ(QApplication::focusWidget(), &chkEnabled(d));
