@@ -198,9 +198,13 @@ void Form1::cmdSetAlert_Click()
         // Disarming keeps the last alarm time for the next run of the dialog.
         if (IsTrue(m_state.AlarmEnabled))
             m_state.AlarmSeconds = seconds;
+        // The window system shows its stored picture where the dialog was, and
+        // a stopped stopwatch has no tick to come: draw the dial now, so the
+        // alarm hand appears or goes as the dialog closes.
+        if (!isMinimized())
+            Picture1_Paint();
     }
-    // The hand follows at the next tick or repaint of the dial. The keyboard
-    // comes back here, even where no window manager hands it back.
+    // The keyboard comes back here, even where no window manager hands it back.
     activateWindow();
 }
 
