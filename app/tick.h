@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "clock.h"
-#include "oledate.h"
+#include "platform/clock.h"
+#include "platform/oledate.h"
 
 #include <chrono>
 #include <cstdint>

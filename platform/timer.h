@@ -3,8 +3,6 @@
 
 #include <functional>
 
-class QTimer;
-
 namespace zelvan {
 
 // A timer that calls its handler on the GUI thread at its interval while enabled.
@@ -30,22 +28,6 @@ protected:
 
 private:
     std::function<void()> m_handler;
-};
-
-// A precise Qt timer: ticks stay on whole-second steps from the moment it starts.
-class QtTimer final : public Timer
-{
-public:
-    explicit QtTimer(int intervalMilliseconds);
-    ~QtTimer() override;
-
-    void SetEnabled(bool enabled) override;
-    bool Enabled() const override;
-    void EnableAfter(int firstMilliseconds) override;
-
-private:
-    QTimer *m_timer;
-    int m_interval;
 };
 
 } // namespace zelvan

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Stop and Continue on the window: the part of a second run before a Stop is
 // counted after Continue, and the pauses themselves change nothing on screen.
+#include "app/qt/form1.h"
 #include "fakes.h"
-#include "form1.h"
-#include "picturebox.h"
-#include "readoutbox.h"
-#include "timer.h"
+#include "platform/qt/picturebox.h"
+#include "platform/qt/readoutbox.h"
+#include "platform/qt/timer.h"
 
 #include <QAction>
 #include <QElapsedTimer>

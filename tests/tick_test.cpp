@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "app/tick.h"
 #include "fakes.h"
-#include "tick.h"
 
 #include <climits>
 #include <cmath>
