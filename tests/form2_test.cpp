@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include "alarm/qt/form2.h"
+#include "app/qt/form1.h"
 #include "canvas.h"
 #include "fakes.h"
-#include "form1.h"
-#include "form2.h"
-#include "picturebox.h"
+#include "platform/qt/picturebox.h"
 
 #include <QApplication>
 #include <QCheckBox>

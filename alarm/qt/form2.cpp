@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "form2.h"
+#include "alarm/qt/form2.h"
 
-#include "forms.h"
-#include "messagebox.h"
-#include "minutes.h"
+#include "alarm/minutes.h"
+#include "platform/messagebox.h"
+#include "platform/qt/forms.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "forms.h"
+#include "platform/qt/forms.h"
 
 #include <QApplication>
 #include <QWidget>
