@@ -472,9 +472,9 @@ TEST_F(ResetTest, AlwaysOnTopSetsAndClearsTheFlagAndKeepsTheCount)
 
 // Real time in fractions of a second, to check the cadence of the ticks around
 // a reset. The clock reads whole seconds whose boundaries, as in the real clock,
-// CenterSecondsBetweenTicks puts half a second after the start of the timer; the
-// timer ticks a whole number of seconds after it was started, each tick up to
-// 0.15 s early or late.
+// CenterSecondsBetweenTicks puts half-way between the due times of the ticks; the
+// timer ticks when its first tick is due and whole seconds after, each tick up
+// to 0.15 s early or late.
 class JitteryTicks
 {
 public:
@@ -482,12 +482,25 @@ public:
     {
     public:
         explicit HalfSecondClock(const double &now) : m_now(now) {}
-        OleDate Now() override { return 46000.5 + std::floor(m_now - m_phase) / SecondsPerDay; }
-        void CenterSecondsBetweenTicks() override { m_phase = m_now + 0.5; }
+        OleDate Now() override { return ReadingAt(m_now); }
+        OleDate CenterSecondsBetweenTicks(std::chrono::nanoseconds carried) override
+        {
+            m_began = m_now - std::chrono::duration<double>(carried).count();
+            return ReadingAt(m_began);
+        }
+        std::chrono::nanoseconds SinceTicksBegan() override
+        {
+            return std::chrono::nanoseconds(std::llround((m_now - m_began) * 1e9));
+        }
 
     private:
+        OleDate ReadingAt(double t) const
+        {
+            return 46000.5 + std::floor(t - m_began - 0.5) / SecondsPerDay;
+        }
+
         const double &m_now;
-        double m_phase = 0;
+        double m_began = 0;
     };
 
     class JitteryTimer final : public Timer
@@ -496,13 +509,18 @@ public:
         explicit JitteryTimer(double &now) : m_now(now) {}
         void SetEnabled(bool enabled) override
         {
-            if (enabled && !m_enabled) {
-                m_started = m_now;
-                m_ticks = 0;
-            }
+            if (enabled && !m_enabled)
+                EnableAfter(1000);
             m_enabled = enabled;
         }
         bool Enabled() const override { return m_enabled; }
+        void EnableAfter(int firstMilliseconds) override
+        {
+            // Ticks are due a whole number of seconds after this instant.
+            m_started = m_now + firstMilliseconds / 1000.0 - 1;
+            m_ticks = 0;
+            m_enabled = true;
+        }
 
         // Lets time run to the next tick, late on odd ticks and early on even ones.
         void NextTick()

@@ -207,6 +207,8 @@ void Form1::cmdStart_Click()
         cmdStart->setText("Stop");
     } else {
         m_services.timer->SetEnabled(false);
+        // The part of a second run since the last tick counts after Continue.
+        m_carry.Stop(*m_services.clock, m_state.ElapsedSeconds);
         cmdStart->setText("Continue");
     }
     cmdStart->repaint();
@@ -214,16 +216,15 @@ void Form1::cmdStart_Click()
 
 void Form1::StartCadence()
 {
-    // Ticks come a whole second apart from the moment the timer starts, and the
-    // clock's seconds turn half-way between them. Started afresh, the first
-    // tick comes a second from now and adds exactly one; a timer left running
-    // would keep an older phase, and a reading taken late in its interval would
-    // fall in the next tick's second, so that tick would add nothing.
-    m_services.timer->SetEnabled(false);
-    m_services.clock->CenterSecondsBetweenTicks();
-    m_services.timer->SetEnabled(true);
-    // Time before now, stopped or already counted, is not counted again.
-    m_lastTick = m_services.clock->Now();
+    // Ticks come a whole second apart, counted from the part of a second carried
+    // over a Stop (nothing after Start or Reset), and the clock's seconds turn
+    // half-way between them. The first tick comes when that second is complete
+    // and adds exactly one; a timer left running would keep an older phase,
+    // and a reading taken late in its interval would fall in the next tick's
+    // second, so that tick would add nothing. Time spent stopped or already
+    // counted is not counted again.
+    m_lastTick = m_carry.Continue(*m_services.clock, m_state.ElapsedSeconds);
+    m_services.timer->EnableAfter(m_carry.FirstTickMilliseconds());
 }
 
 void Form1::cmdSetAlert_Click()
@@ -273,6 +274,7 @@ void Form1::CheckAlarm()
 void Form1::ResetCount()
 {
     m_state.ElapsedSeconds = 0;
+    m_carry.Clear();
     // Stopped, the next Start takes its own LastTick.
     if (IsTrue(m_running))
         StartCadence();

@@ -22,6 +22,7 @@
 // on Picture1 and sets Text1 and the caption through the Readouts this window
 // implements; CheckAlarm follows while the alarm is armed.
 
+#include "app/tick.h"
 #include "dial/updatedisplay.h"
 #include "platform/flag.h"
 #include "platform/oledate.h"
@@ -127,6 +128,7 @@ private:
 
     DisplayState m_state;
     OleDate m_lastTick = 0;
+    PauseCarry m_carry;
     Flag m_running = False;
     HandTips m_tips;
 };

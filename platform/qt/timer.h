@@ -16,9 +16,11 @@ public:
 
     void SetEnabled(bool enabled) override;
     bool Enabled() const override;
+    void EnableAfter(int firstMilliseconds) override;
 
 private:
     QTimer *m_timer;
+    int m_interval;
 };
 
 } // namespace zelvan
