@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// The display check on Linux, for an X server or a Wayland compositor.
 #include "app/displaycheck.h"
 
 #include <cstddef>
