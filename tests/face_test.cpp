@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
 
 namespace zelvan {
 namespace {
@@ -99,6 +101,72 @@ TEST(DialFace, PrintsTheNumeralsOnTheRing)
     for (const Place &p : places) {
         EXPECT_NEAR(texts[p.index].x1, p.x, 0.01) << texts[p.index].text;
         EXPECT_NEAR(texts[p.index].y1, p.y, 0.01) << texts[p.index].text;
+    }
+}
+
+// The recording surface with the metrics of another face than the design's.
+class OtherFace final : public Surface
+{
+public:
+    OtherFace(double twipsPerCharacter, double lineTwips)
+        : m_perCharacter(twipsPerCharacter), m_line(lineTwips)
+    {
+    }
+
+    double Width() const override { return record.Width(); }
+    double Height() const override { return record.Height(); }
+    Colour ForeColor() const override { return record.ForeColor(); }
+    Colour FillColor() const override { return record.FillColor(); }
+    void SetFillColor(Colour colour) override { record.SetFillColor(colour); }
+    void Line(double x1, double y1, double x2, double y2, std::optional<Colour> colour) override
+    {
+        record.Line(x1, y1, x2, y2, colour);
+    }
+    void Circle(double x, double y, double radius) override { record.Circle(x, y, radius); }
+    void SetCurrentX(double x) override { record.SetCurrentX(x); }
+    void SetCurrentY(double y) override { record.SetCurrentY(y); }
+    double FontSize() const override { return record.FontSize(); }
+    void Print(const std::string &text) override { record.Print(text); }
+    double TextWidth(const std::string &text) const override
+    {
+        return m_perCharacter * static_cast<double>(text.size());
+    }
+    double TextHeight() const override { return m_line; }
+
+    RecordingSurface record;
+
+private:
+    double m_perCharacter;
+    double m_line;
+};
+
+TEST(DialFace, CentresTheNumeralsByTheMetricsOfTheFaceInUse)
+{
+    struct Face
+    {
+        const char *name;
+        double perCharacter;
+        double line;
+    };
+    // The design's face gives the offsets 15 and 10 times the font size
+    // (123.75 and 82.5 twips at 8.25 pt); a wider and taller one more.
+    const Face faces[] = {
+        {"design", 61.875, 165},
+        {"wider and taller", 70, 185},
+        {"narrower", 50, 165},
+    };
+    for (const Face &face : faces) {
+        OtherFace picture(face.perCharacter, face.line);
+        DrawDialFace(picture);
+        const auto texts = Only(picture.record.ops, DrawOp::Print);
+        ASSERT_EQ(texts.size(), 12u);
+        // " 15 " at the right and " 5 " at the top right: both start half a
+        // two-digit numeral's box (four characters) left of their points.
+        const double half = 2 * face.perCharacter;
+        EXPECT_NEAR(texts[2].x1, 1147 + 1022.4 - half, 0.01) << face.name;
+        EXPECT_NEAR(texts[2].y1, 1147 - face.line / 2, 0.01) << face.name;
+        const double pi = std::acos(-1.0);
+        EXPECT_NEAR(texts[0].x1, 1147 + 1022.4 * std::sin(pi / 6) - half, 0.05) << face.name;
     }
 }
 
