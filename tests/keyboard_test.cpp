@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFocusEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -77,6 +78,31 @@ TEST_F(KeyboardTest, OnlyTheFocusedButtonLooksLikeTheDefault)
     ASSERT_TRUE(Button("cmdStart").hasFocus());
     EXPECT_TRUE(Button("cmdStart").isDefault());
     EXPECT_FALSE(Button("cmdSetAlert").isDefault());
+}
+
+// Before the window has ever given Start the focus, Start is the default
+// button; a click on "Alarm..." then gives that button the focus, and with
+// it Enter, so Start must give up its look.
+TEST(DefaultLookTest, AClickOnAlarmBeforeStartEverHadTheFocus)
+{
+    testing::FakeClock clock;
+    testing::FakeTimer timer;
+    testing::FakeMessageBox messageBox;
+    testing::FakeSoundPlayer sound;
+    Form1 form({&clock, &timer, &messageBox, &sound, {}});
+    QPushButton &cmdStart = *form.findChild<QPushButton *>("cmdStart");
+    QPushButton &cmdSetAlert = *form.findChild<QPushButton *>("cmdSetAlert");
+    ASSERT_TRUE(cmdStart.isDefault());
+    ASSERT_FALSE(cmdStart.hasFocus());
+    // The focus a click gives, without the dialog the click would open.
+    cmdSetAlert.setFocus(Qt::MouseFocusReason);
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(&cmdSetAlert, &focusIn);
+    EXPECT_TRUE(cmdSetAlert.isDefault());
+    EXPECT_FALSE(cmdStart.isDefault());
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::OtherFocusReason);
+    QApplication::sendEvent(&cmdSetAlert, &focusOut);
+    EXPECT_TRUE(cmdStart.isDefault());
 }
 
 } // namespace
