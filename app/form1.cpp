@@ -54,7 +54,7 @@ Form1::Form1(Form1Services services) : m_services(std::move(services))
         m_services.timer = m_ownTimer.get();
     }
     if (!m_services.messageBox) {
-        m_ownMessageBox = std::make_unique<QtMessageBox>();
+        m_ownMessageBox = std::make_unique<QtMessageBox>(this);
         m_services.messageBox = m_ownMessageBox.get();
     }
     if (!m_services.sound) {
