@@ -16,6 +16,7 @@
 #include "timer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -225,10 +226,13 @@ void Form1::UpdateDisplay()
 
 void Form1::CheckAlarm()
 {
-    zelvan::CheckAlarm(
-        m_state.AlarmEnabled, m_state.ElapsedSeconds, m_state.AlarmSeconds,
-        windowTitle().toStdString(),
-        {*m_services.messageBox, *m_services.sound, IsNormalFile, m_services.soundFolder});
+    zelvan::CheckAlarm(m_state.AlarmEnabled, m_state.ElapsedSeconds, m_state.AlarmSeconds,
+                       windowTitle().toStdString(),
+                       {*m_services.messageBox, *m_services.sound, IsNormalFile,
+                        m_services.soundFolder,
+                        // Nothing happens when the window is active already; the request
+                        // clears when the user activates the window.
+                        [this] { QApplication::alert(this); }});
 }
 
 void Form1::ResetCount()
