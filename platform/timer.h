@@ -3,8 +3,6 @@
 
 #include <functional>
 
-class QTimer;
-
 namespace zelvan {
 
 // A timer that calls its handler on the GUI thread at its interval while enabled.
@@ -15,6 +13,9 @@ public:
 
     virtual void SetEnabled(bool enabled) = 0;
     virtual bool Enabled() const = 0;
+    // Enables the timer with its first tick `firstMilliseconds` from now and the
+    // next ones at its interval from that tick on.
+    virtual void EnableAfter(int firstMilliseconds) = 0;
 
     void SetHandler(std::function<void()> handler) { m_handler = std::move(handler); }
 
@@ -27,20 +28,6 @@ protected:
 
 private:
     std::function<void()> m_handler;
-};
-
-// A precise Qt timer: ticks stay on whole-second steps from the moment it starts.
-class QtTimer final : public Timer
-{
-public:
-    explicit QtTimer(int intervalMilliseconds);
-    ~QtTimer() override;
-
-    void SetEnabled(bool enabled) override;
-    bool Enabled() const override;
-
-private:
-    QTimer *m_timer;
 };
 
 } // namespace zelvan
