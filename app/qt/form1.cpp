@@ -108,8 +108,9 @@ void Form1::CreatePicture1()
     Picture1->SetPaintHandler([this] { Picture1_Paint(); });
     Picture1->setAccessibleName("Dial");
     Picture1->setAccessibleDescription(
-        "Second hand, minute hand and, when the alarm is armed, the red alarm hand. "
-        "Its context menu offers Copy, Reset and Always on top.");
+        QString("Second hand, minute hand and, when the alarm is armed, the red alarm hand. "
+                "Its context menu offers %1.")
+            .arg(WindowsCanStayOnTop() ? "Copy, Reset and Always on top" : "Copy and Reset"));
 }
 
 void Form1::CreateCmdStart()
@@ -179,7 +180,9 @@ void Form1::CreateDialMenu()
     m_dialMenu->addAction(m_copyAction);
     m_dialMenu->addSeparator();
     m_dialMenu->addAction(m_resetAction);
-    m_dialMenu->addAction(m_onTopAction);
+    // Offered only where the window system can honour it.
+    if (WindowsCanStayOnTop())
+        m_dialMenu->addAction(m_onTopAction);
     Picture1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Picture1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { m_dialMenu->popup(Picture1->mapToGlobal(pos)); });
