@@ -140,7 +140,7 @@ void Form1::CreateCmdSetAlert()
 
 void Form1::CreateText1()
 {
-    Text1 = new ReadoutBox("00:00:00", this);
+    Text1 = new ReadoutBox(QString::fromStdString(FormatElapsed(0)), this);
     Text1->setObjectName("Text1");
     PlaceInTwips(*Text1, 480, 2520, 1815, 405);
     Text1->setFont(ReadoutFont());
@@ -200,7 +200,7 @@ void Form1::Form_Load()
 {
     m_state.ElapsedSeconds = 0;
     m_lastTick = m_services.clock->Now();
-    m_state.ElapsedText = "00:00:00";
+    m_state.ElapsedText = FormatElapsed(m_state.ElapsedSeconds);
 }
 
 void Form1::cmdStart_Click()
@@ -256,7 +256,7 @@ void Form1::Timer1_Timer()
 {
     AccountElapsed(m_state.ElapsedSeconds, m_lastTick, m_services.clock->Now());
     m_state.ElapsedText = FormatElapsed(m_state.ElapsedSeconds);
-    UpdateDisplay();
+    UpdateDisplay(*Picture1, *this, m_state, m_tips);
     if (IsTrue(m_state.AlarmEnabled))
         CheckAlarm();
 }
@@ -264,12 +264,7 @@ void Form1::Timer1_Timer()
 void Form1::Picture1_Paint()
 {
     DrawDialFace(*Picture1);
-    UpdateDisplay();
-}
-
-void Form1::UpdateDisplay()
-{
-    zelvan::UpdateDisplay(*Picture1, *this, m_state, m_tips);
+    UpdateDisplay(*Picture1, *this, m_state, m_tips);
 }
 
 void Form1::CheckAlarm()
@@ -290,12 +285,12 @@ void Form1::ResetCount()
     // Stopped, the next Start takes its own LastTick.
     if (IsTrue(m_running))
         StartCadence();
-    m_state.ElapsedText = "00:00:00";
+    m_state.ElapsedText = FormatElapsed(m_state.ElapsedSeconds);
     // Paused at zero, the next click starts a fresh count; "Stop" and "Start"
     // already say what the next click does.
     if (cmdStart->text() == "Continue")
         cmdStart->setText("Start");
-    UpdateDisplay();
+    UpdateDisplay(*Picture1, *this, m_state, m_tips);
 }
 
 void Form1::SetAlwaysOnTop(bool on)
