@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/qt/folders.h"
+#include "platform/folders.h"
 #include "platform/qt/lazysound.h"
 #include "platform/qt/qtsound.h"
 

@@ -7,7 +7,7 @@
 #include "dial/face.h"
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "platform/qt/folders.h"
+#include "platform/folders.h"
 #include "platform/qt/forms.h"
 #include "platform/qt/lazysound.h"
 #include "platform/qt/messagebox.h"

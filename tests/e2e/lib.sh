@@ -105,3 +105,24 @@ within() {
 }
 
 dialog_closed() { ! xdotool search --onlyvisible --name '^Alarm Setting$' >/dev/null 2>&1; }
+
+# Arms the alarm of the main window at the given minutes through its dialog,
+# opened with a click on "Alarm..." (1440, 3120 twips: a point inside it is 130,
+# 220 pixels at 96 dpi) or, with "keyboard", by focusing the window, which puts
+# the focus on "Start", then Tab and Enter. The alarm must not be armed: the
+# dialog opens with the box as the alarm stands, and space checks it.
+arm_alarm() {
+    local window=$1 minutes=$2 how=${3:-click} dialog
+    if [ "$how" = keyboard ]; then
+        xdotool windowfocus --sync "$window"
+        xdotool key Tab Return
+    else
+        xdotool mousemove --window "$window" 130 220 click 1
+    fi
+    dialog=$(wait_window '^Alarm Setting$')
+    xdotool windowfocus --sync "$dialog"
+    xdotool key space Tab ctrl+a
+    xdotool type "$minutes"
+    xdotool key Return
+    within 5 dialog_closed || fail "the alarm dialog did not close"
+}
