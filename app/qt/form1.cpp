@@ -17,6 +17,7 @@
 #include "platform/sound.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -73,7 +74,7 @@ void Form1::UseRealServicesWhereNoneGiven()
         m_services.timer = m_ownTimer.get();
     }
     if (!m_services.messageBox) {
-        m_ownMessageBox = std::make_unique<QtMessageBox>();
+        m_ownMessageBox = std::make_unique<QtMessageBox>(this);
         m_services.messageBox = m_ownMessageBox.get();
     }
     if (!m_services.sound) {
@@ -107,8 +108,9 @@ void Form1::CreatePicture1()
     Picture1->SetPaintHandler([this] { Picture1_Paint(); });
     Picture1->setAccessibleName("Dial");
     Picture1->setAccessibleDescription(
-        "Second hand, minute hand and, when the alarm is armed, the red alarm hand. "
-        "Its context menu offers Copy, Reset and Always on top.");
+        QString("Second hand, minute hand and, when the alarm is armed, the red alarm hand. "
+                "Its context menu offers %1.")
+            .arg(WindowsCanStayOnTop() ? "Copy, Reset and Always on top" : "Copy and Reset"));
 }
 
 void Form1::CreateCmdStart()
@@ -178,7 +180,9 @@ void Form1::CreateDialMenu()
     m_dialMenu->addAction(m_copyAction);
     m_dialMenu->addSeparator();
     m_dialMenu->addAction(m_resetAction);
-    m_dialMenu->addAction(m_onTopAction);
+    // Offered only where the window system can honour it.
+    if (WindowsCanStayOnTop())
+        m_dialMenu->addAction(m_onTopAction);
     Picture1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Picture1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { m_dialMenu->popup(Picture1->mapToGlobal(pos)); });
@@ -265,10 +269,13 @@ void Form1::Picture1_Paint()
 
 void Form1::CheckAlarm()
 {
-    zelvan::CheckAlarm(
-        m_state.AlarmEnabled, m_state.ElapsedSeconds, m_state.AlarmSeconds,
-        windowTitle().toStdString(),
-        {*m_services.messageBox, *m_services.sound, IsNormalFile, m_services.soundFolder});
+    zelvan::CheckAlarm(m_state.AlarmEnabled, m_state.ElapsedSeconds, m_state.AlarmSeconds,
+                       windowTitle().toStdString(),
+                       {*m_services.messageBox, *m_services.sound, IsNormalFile,
+                        m_services.soundFolder,
+                        // Nothing happens when the window is active already; the request
+                        // clears when the user activates the window.
+                        [this] { QApplication::alert(this); }});
 }
 
 void Form1::ResetCount()
