@@ -19,6 +19,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -120,7 +121,7 @@ void Form1::UseRealServicesWhereNoneGiven()
         m_services.timer = m_ownTimer.get();
     }
     if (!m_services.messageBox) {
-        m_ownMessageBox = std::make_unique<QtMessageBox>();
+        m_ownMessageBox = std::make_unique<QtMessageBox>(this);
         m_services.messageBox = m_ownMessageBox.get();
     }
     if (!m_services.sound) {
@@ -154,8 +155,9 @@ void Form1::CreatePicture1()
     Picture1->SetPaintHandler([this] { Picture1_Paint(); });
     Picture1->setAccessibleName("Dial");
     Picture1->setAccessibleDescription(
-        "Second hand, minute hand and, when the alarm is armed, the red alarm hand. "
-        "Its context menu offers Copy, Reset and Always on top.");
+        QString("Second hand, minute hand and, when the alarm is armed, the red alarm hand. "
+                "Its context menu offers %1.")
+            .arg(WindowsCanStayOnTop() ? "Copy, Reset and Always on top" : "Copy and Reset"));
 }
 
 void Form1::CreateCmdStart()
@@ -226,7 +228,9 @@ void Form1::CreateDialMenu()
     m_dialMenu->addAction(m_copyAction);
     m_dialMenu->addSeparator();
     m_dialMenu->addAction(m_resetAction);
-    m_dialMenu->addAction(m_onTopAction);
+    // Offered only where the window system can honour it.
+    if (WindowsCanStayOnTop())
+        m_dialMenu->addAction(m_onTopAction);
     Picture1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Picture1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { m_dialMenu->popup(Picture1->mapToGlobal(pos)); });
@@ -313,10 +317,13 @@ void Form1::Picture1_Paint()
 
 void Form1::CheckAlarm()
 {
-    zelvan::CheckAlarm(
-        m_state.AlarmEnabled, m_state.ElapsedSeconds, m_state.AlarmSeconds,
-        windowTitle().toStdString(),
-        {*m_services.messageBox, *m_services.sound, IsNormalFile, m_services.soundFolder});
+    zelvan::CheckAlarm(m_state.AlarmEnabled, m_state.ElapsedSeconds, m_state.AlarmSeconds,
+                       windowTitle().toStdString(),
+                       {*m_services.messageBox, *m_services.sound, IsNormalFile,
+                        m_services.soundFolder,
+                        // Nothing happens when the window is active already; the request
+                        // clears when the user activates the window.
+                        [this] { QApplication::alert(this); }});
 }
 
 void Form1::ResetCount()
