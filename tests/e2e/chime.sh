@@ -48,7 +48,8 @@ holds() { awk "BEGIN { exit !($1) }"; }
 
 start_app "$1"
 window=$(wait_window '^Zelvan - ')
-arm_alarm "$window" 1
+# Tab to "Alarm...", open the dialog, check the box, type 1 in the text box, Enter.
+arm_alarm "$window" 1 keyboard
 within 2 dial_alarm_hand "$window" 1 || fail "no red alarm hand after arming"
 
 # Click "Start" (120, 3120 twips: 8, 208 pixels).

@@ -27,8 +27,8 @@ deb=${debs[0]}
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 # The libraries come from dpkg-shlibdeps (Qt Multimedia from the sound module),
-# the readout's font is named by hand.
-for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 fonts-liberation2; do
+# the readout's font and Qt's Wayland plugin are named by hand.
+for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 fonts-liberation2 qt6-wayland; do
     tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//' | grep -qxF "$needed" ||
         fail "Depends lacks $needed"
 done
