@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QtCore/qnamespace.h>
 #include <functional>
 
 class QTimer;
@@ -38,6 +39,8 @@ public:
 
     void SetEnabled(bool enabled) override;
     bool Enabled() const override;
+    // Precise: a coarse timer may drift by up to 5 % and the readout would stutter.
+    Qt::TimerType TimerType() const;
 
 private:
     QTimer *m_timer;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "canvas.h"
+#include "eventually.h"
 #include "fakes.h"
 #include "form1.h"
 #include "form2.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -76,7 +78,12 @@ void SetChecked(Form2 &d, bool checked)
 class AlarmDialogTest : public ::testing::Test
 {
 protected:
-    AlarmDialogTest() : form({&clock, &timer, &messageBox, &sound, {}}) {}
+    AlarmDialogTest() : form({&clock, &timer, &messageBox, &sound, {}})
+    {
+        sound.post = [](std::function<void()> failure) {
+            QTimer::singleShot(0, qApp, std::move(failure));
+        };
+    }
 
     void SetUp() override
     {
@@ -103,7 +110,7 @@ protected:
             driven = true;
             // The window system activates the dialog a little after it shows, and
             // only then does the keyboard reach it.
-            EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->isActiveWindow(); }));
+            EXPECT_EVENTUALLY_TRUE(dialog->isActiveWindow());
             drive(*dialog);
             if (dialog->isVisible()) {
                 ADD_FAILURE() << "the dialog was left open";
@@ -218,12 +225,12 @@ TEST_F(AlarmDialogTest, ArmsDisarmsAndRemembersTheMinutes)
     EXPECT_EQ(form.AlarmSeconds(), 300);
 
     // Reopened, it shows the setting; clearing the box disarms but keeps the
-    // time, and whatever is in the text box then goes unread.
+    // time: what is in the text box then goes unread.
     RunAlarmDialog([](Form2 &d) {
         EXPECT_TRUE(chkEnabled(d).isChecked());
         EXPECT_EQ(txtTimeSet(d).text(), "5");
         SetChecked(d, false);
-        TypeMinutes(d, "abc");
+        TypeMinutes(d, "30");
         QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
     });
     EXPECT_EQ(form.AlarmEnabled(), False);
@@ -379,6 +386,24 @@ TEST_F(AlarmDialogTest, EnterPressesOkUnlessAnotherButtonHasTheFocus)
     EXPECT_EQ(form.AlarmSeconds(), 900);
 }
 
+TEST_F(AlarmDialogTest, GivesTheKeyboardBackToTheMainWindow)
+{
+    for (const bool confirm : {true, false}) {
+        SCOPED_TRACE(confirm ? "OK" : "Annulla");
+        RunAlarmDialog([&](Form2 &d) { (confirm ? cmdOK(d) : cmdCancel(d)).click(); });
+        // What the user types next reaches the main window: Ctrl+R resets the count.
+        ASSERT_EVENTUALLY_EQ(QGuiApplication::focusWindow(), form.windowHandle());
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::mouseClick(form.findChild<QPushButton *>("cmdStart"), Qt::LeftButton);
+        clock.Advance(1);
+        timer.Tick();
+        ASSERT_EQ(form.ElapsedSeconds(), 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::ControlModifier);
+        EXPECT_EQ(form.ElapsedSeconds(), 0);
+        QTest::mouseClick(form.findChild<QPushButton *>("cmdStart"), Qt::LeftButton);
+    }
+}
+
 // CallAlarmSetting on its own, as any owner would call it.
 TEST_F(AlarmDialogTest, HandsBackSettingsOnlyWhenConfirmed)
 {
@@ -470,7 +495,36 @@ TEST_F(AlarmHandTest, AppearsAtTheNextRefreshAndGoesWhenDisarmed)
     ArmAt("5");
     QTest::mouseClick(form.findChild<QPushButton *>("cmdStart"), Qt::LeftButton); // stop
     Picture1().Refresh();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return RedTowardsFiveMinutes(); }));
+    EXPECT_EVENTUALLY_TRUE(RedTowardsFiveMinutes());
+}
+
+// The armed alarm fires on the tick that reaches it, under the caption of that
+// tick, and is then disarmed: the hand goes and the dialog shows the box clear.
+TEST_F(AlarmHandTest, FiresOnceOnTheTickThatReachesIt)
+{
+    sound.fails = true; // so that the warning shows when and under what it fires
+    ArmAt("1");
+    QTest::mouseClick(form.findChild<QPushButton *>("cmdStart"), Qt::LeftButton);
+    for (int i = 0; i < 59; ++i)
+        Tick();
+    EXPECT_TRUE(sound.played.empty());
+    Tick();
+    EXPECT_EQ(sound.played.size(), 1u);
+    EXPECT_EQ(form.AlarmEnabled(), False);
+    Tick(); // the failure comes after the tick, and the count goes on meanwhile
+    ASSERT_EVENTUALLY_EQ(messageBox.shown.size(), 1u);
+    EXPECT_EQ(messageBox.shown[0].text, "Tempo scaduto!");
+    EXPECT_EQ(messageBox.shown[0].title, "Zelvan - 00:01:00");
+    EXPECT_EQ(form.windowTitle(), "Zelvan - 00:01:01");
+    for (int i = 0; i < 60; ++i)
+        Tick();
+    EXPECT_EQ(sound.played.size(), 1u);
+    EXPECT_EQ(messageBox.shown.size(), 1u);
+    RunAlarmDialog([](Form2 &d) {
+        EXPECT_FALSE(chkEnabled(d).isChecked());
+        EXPECT_EQ(txtTimeSet(d).text(), "1");
+        cmdCancel(d).click();
+    });
 }
 
 } // namespace
