@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "checkalarm.h"
+#include "alarm/checkalarm.h"
 
-#include "messagebox.h"
-#include "sound.h"
-#include "soundpath.h"
+#include "alarm/soundpath.h"
+#include "platform/messagebox.h"
+#include "platform/sound.h"
 
 namespace zelvan {
 

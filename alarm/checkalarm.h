@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "flag.h"
+#include "platform/flag.h"
 
 #include <cstdint>
 #include <functional>

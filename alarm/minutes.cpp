@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "minutes.h"
+#include "alarm/minutes.h"
 
 #include <cstddef>
 

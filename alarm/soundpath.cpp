@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "soundpath.h"
+#include "alarm/soundpath.h"
 
 #include <algorithm>
 

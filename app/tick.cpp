@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tick.h"
+#include "app/tick.h"
 
 namespace zelvan {
 

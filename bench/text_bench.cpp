@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The text conversions: the readout at every tick, the alarm minutes at every OK.
-#include "minutes.h"
-#include "tick.h"
+#include "alarm/minutes.h"
+#include "app/tick.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdint>

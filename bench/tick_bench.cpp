@@ -3,14 +3,15 @@
 // the dial, on the real pixel canvas and on a surface that only records calls.
 // The canvas cases show what the drawing itself costs; the recording cases show
 // what is left of a tick once drawing is free.
-#include "clock.h"
-#include "face.h"
-#include "fakes.h"
-#include "forms.h"
-#include "hands.h"
-#include "picturebox.h"
-#include "readoutbox.h"
-#include "tick.h"
+#include "app/tick.h"
+#include "dial/face.h"
+#include "dial/updatedisplay.h"
+#include "platform/clock.h"
+#include "platform/qt/forms.h"
+#include "platform/qt/picturebox.h"
+#include "platform/qt/readoutbox.h"
+#include "platform/readouts.h"
+#include "tests/fakes.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "appicon.h"
+#include "data/appicon.h"
 
 #include <QSize>
 #include <QString>

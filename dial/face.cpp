@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "face.h"
+#include "dial/face.h"
 
-#include "colour.h"
-#include "geometry.h"
-#include "surface.h"
+#include "dial/geometry.h"
+#include "platform/colour.h"
+#include "platform/surface.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "geometry.h"
+#include "dial/geometry.h"
 
 #include <cmath>
 

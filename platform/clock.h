@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "oledate.h"
+#include "platform/oledate.h"
 
 #include <cstdint>
 #include <functional>

@@ -15,11 +15,4 @@ public:
     virtual void Warning(const std::string &text, const std::string &title) = 0;
 };
 
-// An application-modal QMessageBox over the active window.
-class QtMessageBox final : public MessageBox
-{
-public:
-    void Warning(const std::string &text, const std::string &title) override;
-};
-
 } // namespace zelvan

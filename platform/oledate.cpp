@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "oledate.h"
+#include "platform/oledate.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "surface.h"
+#include "platform/surface.h"
 
 namespace zelvan {
 

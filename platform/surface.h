@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "colour.h"
+#include "platform/colour.h"
 
 #include <optional>
 #include <string>

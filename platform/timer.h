@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QtCore/qnamespace.h>
 #include <functional>
-
-class QTimer;
 
 namespace zelvan {
 
@@ -28,22 +25,6 @@ protected:
 
 private:
     std::function<void()> m_handler;
-};
-
-// A precise Qt timer: ticks stay on whole-second steps from the moment it starts.
-class QtTimer final : public Timer
-{
-public:
-    explicit QtTimer(int intervalMilliseconds);
-    ~QtTimer() override;
-
-    void SetEnabled(bool enabled) override;
-    bool Enabled() const override;
-    // Precise: a coarse timer may drift by up to 5 % and the readout would stutter.
-    Qt::TimerType TimerType() const;
-
-private:
-    QTimer *m_timer;
 };
 
 } // namespace zelvan

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "alarm/qt/form2.h"
+#include "app/qt/form1.h"
 #include "fakes.h"
-#include "form1.h"
-#include "form2.h"
-#include "readoutbox.h"
+#include "platform/qt/readoutbox.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "checkalarm.h"
+#include "alarm/checkalarm.h"
+#include "alarm/soundpath.h"
 #include "fakes.h"
-#include "files.h"
-#include "soundpath.h"
+#include "platform/files.h"
 
 #include <cstring>
 #include <filesystem>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "face.h"
+#include "dial/face.h"
 #include "fakes.h"
 
 #include <cmath>

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "clock.h"
-#include "hands.h"
-#include "messagebox.h"
-#include "sound.h"
-#include "surface.h"
-#include "timer.h"
+#include "dial/updatedisplay.h"
+#include "platform/clock.h"
+#include "platform/messagebox.h"
+#include "platform/readouts.h"
+#include "platform/sound.h"
+#include "platform/surface.h"
+#include "platform/timer.h"
 
 #include <functional>
 #include <optional>

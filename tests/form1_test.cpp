@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
+#include "app/qt/form1.h"
 #include "canvas.h"
 #include "eventually.h"
 #include "fakes.h"
-#include "form1.h"
-#include "picturebox.h"
-#include "readoutbox.h"
+#include "platform/qt/picturebox.h"
+#include "platform/qt/readoutbox.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFontInfo>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -63,6 +64,24 @@ TEST_F(Form1Test, OpensReadyAtZero)
     EXPECT_EQ(form.findChild<QPushButton *>("cmdSetAlert")->text(), "Alarm...");
     EXPECT_FALSE(timer.Enabled());
     EXPECT_EQ(form.size(), QSize(185, 241)); // 2775 x 3615 twips at 96 dpi
+}
+
+TEST_F(Form1Test, DrawsControlsAndDialInTheLayoutsFont)
+{
+    // The twips layout holds only in faces with these metrics; the system's
+    // sans serif may be far wider, or monospace where Liberation is all there is.
+    const QStringList layoutFaces = {"Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial"};
+    for (const char *name : {"cmdStart", "cmdSetAlert", "Picture1"}) {
+        const QWidget *control = form.findChild<QWidget *>(name);
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_TRUE(layoutFaces.contains(QFontInfo(control->font()).family()))
+            << name << " is drawn in " << QFontInfo(control->font()).family().toStdString();
+        EXPECT_EQ(control->font().pointSizeF(), 8.25) << name;
+    }
+    // The captions fit their buttons with room for the frame.
+    for (const QPushButton *button : form.findChildren<QPushButton *>())
+        EXPECT_LT(button->fontMetrics().horizontalAdvance(button->text()), button->width() - 16)
+            << button->objectName().toStdString();
 }
 
 TEST_F(Form1Test, StartStopsAndContinues)

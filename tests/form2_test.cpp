@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
+#include "alarm/qt/form2.h"
+#include "app/qt/form1.h"
 #include "canvas.h"
 #include "eventually.h"
 #include "fakes.h"
-#include "form1.h"
-#include "form2.h"
-#include "picturebox.h"
+#include "platform/qt/picturebox.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -195,6 +196,17 @@ TEST_F(AlarmDialogTest, OpensAsAFixedModalDialogOverTheMainWindow)
         EXPECT_EQ(cmdOK(d).geometry(), QRect(8, 64, 81, 25));
         EXPECT_EQ(cmdCancel(d).text(), "Annulla");
         EXPECT_EQ(cmdCancel(d).geometry(), QRect(136, 64, 81, 25));
+        // In the faces the layout was made for, whatever the system's sans serif.
+        const QStringList layoutFaces = {"Microsoft Sans Serif", "Liberation Sans", "Arimo",
+                                         "Arial"};
+        for (const char *name : {"chkEnabled", "Label1", "txtTimeSet", "cmdOK", "cmdCancel"}) {
+            const QWidget *control = d.findChild<QWidget *>(name);
+            ASSERT_NE(control, nullptr) << name;
+            const QString family = QFontInfo(control->font()).family();
+            EXPECT_TRUE(layoutFaces.contains(family))
+                << control->objectName().toStdString() << " is drawn in " << family.toStdString();
+            EXPECT_EQ(control->font().pointSizeF(), 8.25) << control->objectName().toStdString();
+        }
 
         // The keyboard starts at the check box and tabs through the rest in order.
         EXPECT_EQ(QApplication::focusWidget(), &chkEnabled(d));
@@ -462,11 +474,24 @@ protected:
         return testing::ColourNear(Picture1().Canvas(), x, y, colour);
     }
 
-    // A point on the way to the 5-minute mark, 60 degrees from the x axis.
-    bool RedTowardsFiveMinutes()
+    // Red pixels all along the way from the boss to the tip of a hand pointing
+    // at the given minute; the tip is at 0.65 of the radius.
+    bool RedHandTowards(double minutes)
     {
-        const double a = std::numbers::pi / 3;
-        return ColourNear(C + 0.6 * R * std::cos(a), C - 0.6 * R * std::sin(a), Qt::red);
+        const double a = std::numbers::pi / 2 - minutes * std::numbers::pi / 30;
+        for (double r = 0.1; r <= 0.6; r += 0.05)
+            if (!ColourNear(C + r * R * std::cos(a), C - r * R * std::sin(a), Qt::red))
+                return false;
+        return true;
+    }
+    // No red at all on its path, not even a stray pixel of the hand.
+    bool NoRedTowards(double minutes)
+    {
+        const double a = std::numbers::pi / 2 - minutes * std::numbers::pi / 30;
+        for (double r = 0.1; r <= 0.6; r += 0.05)
+            if (ColourNear(C + r * R * std::cos(a), C - r * R * std::sin(a), Qt::red))
+                return false;
+        return true;
     }
 
     void Tick()
@@ -475,27 +500,55 @@ protected:
         timer.Tick();
     }
 
+    QPushButton &cmdStart() { return *form.findChild<QPushButton *>("cmdStart"); }
+
     static constexpr double C = 1147;
     static constexpr double R = 1136;
 };
 
-TEST_F(AlarmHandTest, AppearsAtTheNextRefreshAndGoesWhenDisarmed)
+TEST_F(AlarmHandTest, ShowsAndGoesAsSoonAsTheDialogIsAccepted)
 {
-    ASSERT_FALSE(RedTowardsFiveMinutes());
+    // Stopped, so no tick will come to draw it.
+    ASSERT_TRUE(NoRedTowards(5));
     ArmAt("5");
-    QTest::mouseClick(form.findChild<QPushButton *>("cmdStart"), Qt::LeftButton);
-    Tick();
-    EXPECT_TRUE(RedTowardsFiveMinutes());
-
+    EXPECT_TRUE(RedHandTowards(5));
     Disarm();
-    Tick();
-    EXPECT_FALSE(RedTowardsFiveMinutes());
+    EXPECT_TRUE(NoRedTowards(5));
 
-    // A repaint of the dial, as after the dialog uncovered it, draws it too.
+    // Running, between two ticks: moved at once from 5 to 20 minutes.
     ArmAt("5");
-    QTest::mouseClick(form.findChild<QPushButton *>("cmdStart"), Qt::LeftButton); // stop
+    QTest::mouseClick(&cmdStart(), Qt::LeftButton);
+    Tick();
+    ASSERT_TRUE(RedHandTowards(5));
+    ArmAt("20");
+    EXPECT_TRUE(RedHandTowards(20));
+    EXPECT_TRUE(NoRedTowards(5));
+    // The hands of the count are back too, the second hand at 1 s.
+    EXPECT_TRUE(ColourNear(C + 0.65 * R * std::sin(std::numbers::pi / 30),
+                           C - 0.65 * R * std::cos(std::numbers::pi / 30), Qt::black));
+
+    // Cancel leaves the hand as it is, whatever was changed in the dialog.
+    RunAlarmDialog([](Form2 &d) {
+        SetChecked(d, false);
+        QTest::mouseClick(&cmdCancel(d), Qt::LeftButton);
+    });
+    EXPECT_TRUE(RedHandTowards(20));
+    Disarm();
+    EXPECT_TRUE(NoRedTowards(20));
+    Tick();
+    EXPECT_TRUE(NoRedTowards(20));
+}
+
+TEST_F(AlarmHandTest, ComesBackWithEveryRepaint)
+{
+    ArmAt("5");
+    QTest::mouseClick(&cmdStart(), Qt::LeftButton);
+    Tick();
+    ASSERT_TRUE(RedHandTowards(5));
+    // The picture lost behind the program's back: a repaint draws the hand again.
+    const_cast<QImage &>(Picture1().Canvas()).fill(Qt::green);
     Picture1().Refresh();
-    EXPECT_EVENTUALLY_TRUE(RedTowardsFiveMinutes());
+    EXPECT_EVENTUALLY_TRUE(RedHandTowards(5));
 }
 
 // The armed alarm fires on the tick that reaches it, under the caption of that
@@ -504,7 +557,7 @@ TEST_F(AlarmHandTest, FiresOnceOnTheTickThatReachesIt)
 {
     sound.fails = true; // so that the warning shows when and under what it fires
     ArmAt("1");
-    QTest::mouseClick(form.findChild<QPushButton *>("cmdStart"), Qt::LeftButton);
+    QTest::mouseClick(&cmdStart(), Qt::LeftButton);
     for (int i = 0; i < 59; ++i)
         Tick();
     EXPECT_TRUE(sound.played.empty());

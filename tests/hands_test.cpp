@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "dial/geometry.h"
+#include "dial/updatedisplay.h"
 #include "fakes.h"
-#include "geometry.h"
-#include "hands.h"
 
 #include <gtest/gtest.h>
 

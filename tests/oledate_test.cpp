@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "clock.h"
-#include "oledate.h"
+#include "platform/clock.h"
+#include "platform/oledate.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

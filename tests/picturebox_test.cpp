@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "eventually.h"
-#include "picturebox.h"
+#include "platform/qt/picturebox.h"
 
 #include <QPaintEvent>
 #include <QTest>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "eventually.h"
-#include "messagebox.h"
-#include "timer.h"
+#include "platform/qt/messagebox.h"
+#include "platform/qt/timer.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "readoutbox.h"
+#include "platform/qt/readoutbox.h"
 
 #include <QLineEdit>
 #include <QPixmap>

@@ -3,10 +3,10 @@
 // boot time, the tick's accounting and the display refresh, with ticks that
 // come early, late, twice in a second or not at all, Stop/Continue pauses,
 // suspends and changes of the system clock.
-#include "clock.h"
+#include "app/tick.h"
+#include "dial/updatedisplay.h"
 #include "fakes.h"
-#include "hands.h"
-#include "tick.h"
+#include "platform/clock.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

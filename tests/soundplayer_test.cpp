@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "files.h"
-#include "lazysound.h"
-#include "qtsound.h"
+#include "platform/qt/folders.h"
+#include "platform/qt/lazysound.h"
+#include "platform/qt/qtsound.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>

@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: MIT
 # Arms a one-minute alarm through the dialog with the keyboard, starts the
 # stopwatch with the mouse, and expects the "Tempo scaduto!" warning titled with
-# the caption of that moment, while counting goes on. The alarm cannot sound:
+# the caption of that moment, while counting goes on. On the way, the red
+# alarm hand must show as soon as the dialog arms it, and go as soon as it
+# disarms it. The alarm cannot sound:
 #   alarm_warning.sh ZELVAN missing-chime     the chime file is not there
 #   alarm_warning.sh ZELVAN no-audio-device   the chime is there, but no sound server
 set -euo pipefail
@@ -38,9 +40,23 @@ xdotool windowfocus --sync "$dialog"
 xdotool key space Tab
 xdotool type 1
 xdotool key Return
-for i in $(seq 100); do
-    xdotool search --onlyvisible --name '^Alarm Setting$' >/dev/null 2>&1 || break
-    sleep 0.05
+within 5 dialog_closed || fail "the dialog stayed open"
+# The red hand shows as the dialog closes, with the stopwatch stopped.
+within 2 dial_alarm_hand "$window" 1 || fail "no red alarm hand after arming"
+
+# Disarmed and armed again through the dialog, opened with a click on
+# "Alarm..." (1440, 3120 twips: 96, 208 pixels); it opens at the check box.
+for step in disarm arm; do
+    xdotool mousemove --window "$window" 130 220 click 1
+    dialog=$(wait_window '^Alarm Setting$')
+    xdotool windowfocus --sync "$dialog"
+    xdotool key space Return
+    within 5 dialog_closed || fail "the dialog stayed open ($step)"
+    if [ $step = disarm ]; then
+        within 2 dial_alarm_hand "$window" 1 none || fail "the red hand stayed after disarming"
+    else
+        within 2 dial_alarm_hand "$window" 1 || fail "no red alarm hand after arming again"
+    fi
 done
 
 # Click "Start" (120, 3120 twips: 8, 208 pixels) with the mouse.

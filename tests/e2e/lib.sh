@@ -55,3 +55,38 @@ caption_seconds() {
     [[ $name =~ ^Zelvan\ -\ ([0-9]{2}):([0-9]{2}):([0-9]{2})$ ]] || fail "caption '$name'"
     echo $((10#${BASH_REMATCH[1]} * 3600 + 10#${BASH_REMATCH[2]} * 60 + 10#${BASH_REMATCH[3]}))
 }
+
+# Succeeds when the dial of the main window shows red all along an alarm hand
+# pointing at the given minute (at scale 1: the dial's centre is 92.5, 84.5
+# pixels into the window, its radius 75.7 pixels; the hand ends at 0.65 of it).
+# With "none" as third argument, succeeds when there is no red on that path.
+dial_alarm_hand() {
+    local window=$1 minute=$2 want=${3:-shown}
+    import -window "$window" "$WORK/dial.png" || fail "cannot capture the window"
+    convert "$WORK/dial.png" txt:- | awk -v m="$minute" -v want="$want" '
+        $2 ~ /^\(255,0,0[,)]/ { split($1, p, /[,:]/); red[p[1] "," p[2]] = 1 }
+        END {
+            pi = atan2(0, -1); a = pi / 2 - m * pi / 30; found = 0; n = 0
+            for (r = 0.1; r <= 0.601; r += 0.05) {
+                x = int(92.5 + r * 75.7 * cos(a)); y = int(84.5 - r * 75.7 * sin(a)); n++
+                hit = 0
+                for (dx = -1; dx <= 1; dx++) for (dy = -1; dy <= 1; dy++)
+                    if ((x + dx) "," (y + dy) in red) hit = 1
+                found += hit
+            }
+            exit !(want == "none" ? found == 0 : found == n)
+        }'
+}
+
+# Runs the command until it succeeds, for at most the given seconds.
+within() {
+    local seconds=$1 i
+    shift
+    for i in $(seq $((seconds * 10))); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+dialog_closed() { ! xdotool search --onlyvisible --name '^Alarm Setting$' >/dev/null 2>&1; }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the alarm dialog's reading of the minutes: every
 // input must give minutes from 1 to 60 or the warning, and nothing else.
-#include "minutes.h"
+#include "alarm/minutes.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -11,7 +11,7 @@ mkdir -p "$out/corpus"
 
 command -v clang++ >/dev/null || { echo "clang++ is missing (scripts/test installs it)"; exit 1; }
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -I"$root/alarm" "$here/minutes_fuzz.cpp" "$root/alarm/minutes.cpp" -o "$out/minutes_fuzz"
+    -I"$root" "$here/minutes_fuzz.cpp" "$root/alarm/minutes.cpp" -o "$out/minutes_fuzz"
 
 # Seeds: what users type, and what they should not.
 for seed in 5 " 5 " 60 60.5 4.5 0.5 -3 abc "" 32767 32768 1e400 5,5 +1 .5 5. "1 2"; do

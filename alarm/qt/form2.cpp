@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "form2.h"
+#include "alarm/qt/form2.h"
 
-#include "forms.h"
-#include "messagebox.h"
-#include "minutes.h"
+#include "alarm/minutes.h"
+#include "platform/messagebox.h"
+#include "platform/qt/forms.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -49,10 +49,7 @@ Form2::Form2(QWidget *parent, MessageBox &messageBox) : QDialog(parent), m_messa
 
     Label1 = new QLabel("Tempo limite in minuti:", this);
     Label1->setObjectName("Label1");
-    // The label's box runs on to the text box: the layout's widths were made
-    // for Microsoft Sans Serif, and in a wider sans serif such as DejaVu Sans
-    // a 1815-twip box cuts off the colon. The label draws nothing but its text.
-    PlaceInTwips(*Label1, 120, 600, 1920, 255);
+    PlaceInTwips(*Label1, 120, 600, 1815, 255);
     Label1->setAccessibleDescription("Etichetta della casella dei minuti.");
 
     txtTimeSet = new QLineEdit(this);

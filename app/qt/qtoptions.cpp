@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "qtoptions.h"
+#include "app/qt/qtoptions.h"
 
 #include <QPixmapCache>
 #include <QtGlobal>

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "hands.h"
+#include "dial/updatedisplay.h"
 
-#include "colour.h"
-#include "geometry.h"
-#include "surface.h"
+#include "dial/geometry.h"
+#include "platform/colour.h"
+#include "platform/readouts.h"
+#include "platform/surface.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "forms.h"
+#include "platform/qt/forms.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -23,9 +23,18 @@ void PlaceInTwips(QWidget &widget, int left, int top, int width, int height)
     widget.setGeometry(TwipsRect(left, top, width, height, widget.logicalDpiX()));
 }
 
+QStringList FormFontFamilies()
+{
+    return {"Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial"};
+}
+
 QFont DefaultFormFont()
 {
+    // Named, not the system's sans serif: that may be much wider (DejaVu Sans)
+    // or even monospace (where Liberation's fonts are the only ones installed),
+    // and the controls' twips layout was made for these metrics.
     QFont font = QApplication::font();
+    font.setFamilies(FormFontFamilies());
     font.setPointSizeF(8.25);
     return font;
 }

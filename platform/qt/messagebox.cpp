@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "messagebox.h"
+#include "platform/qt/messagebox.h"
 
 #include <QApplication>
 #include <QMessageBox>

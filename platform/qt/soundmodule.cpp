@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "soundmodule.h"
+#include "platform/qt/soundmodule.h"
 
-#include "qtsound.h"
+#include "platform/qt/qtsound.h"
 
 #include <new>
 

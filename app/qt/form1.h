@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "flag.h"
-#include "hands.h"
-#include "oledate.h"
+#include "dial/updatedisplay.h"
+#include "platform/flag.h"
+#include "platform/oledate.h"
+#include "platform/readouts.h"
 
 #include <QWidget>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "surface.h"
+#include "platform/surface.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "picturebox.h"
+#include "platform/qt/picturebox.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QStringList>
 
 class QWidget;
 
@@ -14,7 +15,12 @@ int TwipsToPixels(int twips, int dpi);
 QRect TwipsRect(int left, int top, int width, int height, int dpi);
 void PlaceInTwips(QWidget &widget, int left, int top, int width, int height);
 
-// The forms' default font: the system sans-serif at 8.25 pt.
+// Microsoft Sans Serif where it exists, else a face with the same metrics as
+// Arial (Liberation Sans, Arimo, Arial itself): the widths and heights of the
+// forms' layouts hold in each of them.
+QStringList FormFontFamilies();
+
+// The forms' default font: the first of those families present, at 8.25 pt.
 QFont DefaultFormFont();
 
 } // namespace zelvan

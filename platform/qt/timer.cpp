@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "timer.h"
+#include "platform/qt/timer.h"
 
 #include <QTimer>
 

@@ -1,19 +1,20 @@
 // SPDX-License-Identifier: MIT
-#include "form1.h"
+#include "app/qt/form1.h"
 
-#include "checkalarm.h"
-#include "clock.h"
-#include "face.h"
-#include "files.h"
-#include "form2.h"
-#include "forms.h"
-#include "lazysound.h"
-#include "messagebox.h"
-#include "picturebox.h"
-#include "readoutbox.h"
-#include "sound.h"
-#include "tick.h"
-#include "timer.h"
+#include "alarm/checkalarm.h"
+#include "alarm/qt/form2.h"
+#include "app/tick.h"
+#include "dial/face.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/qt/folders.h"
+#include "platform/qt/forms.h"
+#include "platform/qt/lazysound.h"
+#include "platform/qt/messagebox.h"
+#include "platform/qt/picturebox.h"
+#include "platform/qt/readoutbox.h"
+#include "platform/qt/timer.h"
+#include "platform/sound.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -197,9 +198,13 @@ void Form1::cmdSetAlert_Click()
         // Disarming keeps the last alarm time for the next run of the dialog.
         if (IsTrue(m_state.AlarmEnabled))
             m_state.AlarmSeconds = seconds;
+        // The window system shows its stored picture where the dialog was, and
+        // a stopped stopwatch has no tick to come: draw the dial now, so the
+        // alarm hand appears or goes as the dialog closes.
+        if (!isMinimized())
+            Picture1_Paint();
     }
-    // The hand follows at the next tick or repaint of the dial. The keyboard
-    // comes back here, even where no window manager hands it back.
+    // The keyboard comes back here, even where no window manager hands it back.
     activateWindow();
 }
 

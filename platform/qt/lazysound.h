@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "sound.h"
+#include "platform/sound.h"
 
 #include <QLibrary>
 #include <QObject>

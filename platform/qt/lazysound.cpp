@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "lazysound.h"
+#include "platform/qt/lazysound.h"
 
-#include "files.h"
-#include "soundmodule.h"
+#include "platform/qt/folders.h"
+#include "platform/qt/soundmodule.h"
 
 #include <QFileInfo>
 #include <QtDebug>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "qtsound.h"
+#include "platform/qt/qtsound.h"
 
 #include <QAudioDevice>
 #include <QMediaDevices>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "appicon.h"
-#include "display.h"
-#include "form1.h"
-#include "qtoptions.h"
+#include "app/displaycheck.h"
+#include "app/qt/form1.h"
+#include "app/qt/qtoptions.h"
+#include "data/appicon.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "display.h"
+#include "app/displaycheck.h"
 
 #include <cstddef>
 #include <cstdlib>
