@@ -33,7 +33,12 @@ void DrawDialFace(Surface &picture)
     picture.SetFillColor(face);
     picture.Circle(g.CenterX, g.CenterY, static_cast<float>(FaceRadius * g.DialRadius));
 
-    const double size = picture.FontSize();
+    // The numerals are centred on their points of the ring: the offsets are
+    // half the box of a two-digit numeral, 15 and 10 times the font size in
+    // the face the dial was designed in, and what the face in use measures.
+    // The one-digit 5 keeps its place at the start of such a box.
+    const double halfWidth = picture.TextWidth(Surface::PrintedNumber(60)) / 2;
+    const double halfHeight = picture.TextHeight() / 2;
     for (std::int16_t i = 1; i <= 60; ++i) {
         // i = 60 points straight up, 15 to the right: clockwise from the top.
         const double angle = static_cast<float>(pi / 2 - (2 * i * pi) / 60);
@@ -45,12 +50,10 @@ void DrawDialFace(Surface &picture)
         const auto outerY = static_cast<float>(g.CenterY - MarkOuter * g.DialRadius * s);
         if (i % 5 == 0) {
             picture.Line(innerX, innerY, outerX, outerY, FiveMinuteMarkColour);
-            // The offsets put the numeral's top-left corner so that the text lies
-            // roughly centred on its point of the ring.
             picture.SetCurrentX(
-                FixedPointOffset(g.CenterX + NumeralRadius * g.DialRadius * c, -15 * size));
+                FixedPointOffset(g.CenterX + NumeralRadius * g.DialRadius * c, -halfWidth));
             picture.SetCurrentY(
-                FixedPointOffset(g.CenterY - NumeralRadius * g.DialRadius * s, -10 * size));
+                FixedPointOffset(g.CenterY - NumeralRadius * g.DialRadius * s, -halfHeight));
             picture.PrintNumber(i);
         } else {
             picture.Line(innerX, innerY, outerX, outerY);

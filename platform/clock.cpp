@@ -37,23 +37,34 @@ ClockReadings ClockReadings::System()
 
 BootClock::BootClock(ClockReadings readings)
     : m_readings(std::move(readings)), m_anchorWallSeconds(m_readings.localWallSeconds()),
-      m_phaseNanoseconds(m_readings.bootNanoseconds())
+      m_phaseNanoseconds(m_readings.bootNanoseconds()), m_ticksBeganNanoseconds(m_phaseNanoseconds)
 {
 }
 
 OleDate BootClock::Now()
 {
+    return ReadingAt(m_readings.bootNanoseconds());
+}
+
+OleDate BootClock::ReadingAt(std::int64_t bootNanoseconds) const
+{
     const std::int64_t seconds =
-        m_anchorWallSeconds +
-        FloorDiv(m_readings.bootNanoseconds() - m_phaseNanoseconds, NanosecondsPerSecond);
+        m_anchorWallSeconds + FloorDiv(bootNanoseconds - m_phaseNanoseconds, NanosecondsPerSecond);
     return UnixEpochOleDate + static_cast<double>(seconds) / SecondsPerDay;
 }
 
-void BootClock::CenterSecondsBetweenTicks()
+OleDate BootClock::CenterSecondsBetweenTicks(std::chrono::nanoseconds carried)
 {
-    // Ticks come at whole seconds from now; boundaries half a second later sit
-    // midway between them.
-    m_phaseNanoseconds = m_readings.bootNanoseconds() + NanosecondsPerSecond / 2;
+    m_ticksBeganNanoseconds = m_readings.bootNanoseconds() - carried.count();
+    // Ticks are due at whole seconds from that instant; boundaries half a
+    // second later sit midway between them.
+    m_phaseNanoseconds = m_ticksBeganNanoseconds + NanosecondsPerSecond / 2;
+    return ReadingAt(m_ticksBeganNanoseconds);
+}
+
+std::chrono::nanoseconds BootClock::SinceTicksBegan()
+{
+    return std::chrono::nanoseconds(m_readings.bootNanoseconds() - m_ticksBeganNanoseconds);
 }
 
 } // namespace zelvan

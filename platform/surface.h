@@ -37,6 +37,14 @@ public:
 
     // Prints at the text position with a transparent background.
     virtual void Print(const std::string &text) = 0;
+    // The width of a text as printed and the height of a line, in twips. By
+    // default those of the face the drawings were designed in: a character
+    // 7.5 and a line 20 times the font size.
+    virtual double TextWidth(const std::string &text) const
+    {
+        return 7.5 * FontSize() * static_cast<double>(text.size());
+    }
+    virtual double TextHeight() const { return 20 * FontSize(); }
     // A printed number has a blank before it (where a minus sign would stand) and one after.
     void PrintNumber(long n) { Print(PrintedNumber(n)); }
 

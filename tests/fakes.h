@@ -9,6 +9,8 @@
 #include "platform/surface.h"
 #include "platform/timer.h"
 
+#include <chrono>
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,29 +19,58 @@
 
 namespace zelvan::testing {
 
-// A clock that moves only when told, in whole seconds.
+// A clock that moves only when told. Like the real one it reads whole seconds,
+// whose boundaries lie half-way between the due times of the ticks.
 class FakeClock final : public Clock
 {
 public:
-    OleDate Now() override { return m_now; }
-    void Advance(double seconds) { m_now += seconds / SecondsPerDay; }
+    OleDate Now() override { return ReadingAt(m_now); }
+    OleDate CenterSecondsBetweenTicks(std::chrono::nanoseconds carried) override
+    {
+        m_ticksBegan = m_now - carried;
+        return ReadingAt(m_ticksBegan);
+    }
+    std::chrono::nanoseconds SinceTicksBegan() override { return m_now - m_ticksBegan; }
+
+    void Advance(double seconds) { m_now += std::chrono::nanoseconds(std::llround(seconds * 1e9)); }
 
 private:
-    OleDate m_now = 46000.5; // an afternoon in 2025
+    OleDate ReadingAt(std::chrono::nanoseconds t) const
+    {
+        using namespace std::chrono;
+        const auto seconds = floor<std::chrono::seconds>(t - m_ticksBegan - 500ms).count();
+        return 46000.5 + static_cast<double>(seconds) / SecondsPerDay; // an afternoon in 2025
+    }
+
+    std::chrono::nanoseconds m_now{};
+    std::chrono::nanoseconds m_ticksBegan{};
 };
 
 // A timer whose ticks the test delivers.
 class FakeTimer final : public Timer
 {
 public:
-    void SetEnabled(bool enabled) override { m_enabled = enabled; }
+    void SetEnabled(bool enabled) override
+    {
+        if (enabled && !m_enabled)
+            firstMilliseconds = 1000;
+        m_enabled = enabled;
+    }
     bool Enabled() const override { return m_enabled; }
+    void EnableAfter(int first) override
+    {
+        firstMilliseconds = first;
+        m_enabled = true;
+    }
     // Delivers a tick, as the real timer would only while enabled.
     void Tick()
     {
         if (m_enabled)
             Fire();
     }
+
+    // When the first tick of the last start was due, in milliseconds after it.
+    int firstMilliseconds = 1000;
 
 private:
     bool m_enabled = false;

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -279,6 +280,145 @@ TEST_F(CanvasTest, ResetBringsTheSecondHandBackToTheTop)
     EXPECT_FALSE(ColourNear(C + 0.65 * R, C, Qt::black));
 }
 
+// Canvas pixels of the area around the brand words, below the centre.
+QRect BrandWordsArea(const QImage &canvas)
+{
+    const QPoint topLeft = testing::CanvasPixel(canvas, 1147 - 330, 1147 + 160);
+    const QPoint bottomRight = testing::CanvasPixel(canvas, 1147 + 660, 1147 + 620);
+    return QRect(topLeft, bottomRight);
+}
+
+// How many pixels of the area are neither the colour of the face nor black.
+int BlendedPixels(const QImage &canvas, const QRect &area, QColor face)
+{
+    int blended = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (const QColor c = canvas.pixelColor(x, y); c != face && c != Qt::black)
+                ++blended;
+    return blended;
+}
+
+TEST_F(CanvasTest, BrandWordsStayAsFirstDrawnWhateverTheTicks)
+{
+    Show();
+    const QRect words = BrandWordsArea(Picture1().Canvas());
+    const QImage first = Picture1().Canvas().copy(words);
+    int ink = 0;
+    for (int y = 0; y < first.height(); ++y)
+        for (int x = 0; x < first.width(); ++x)
+            ink += first.pixelColor(x, y) == Qt::black;
+    ASSERT_GT(ink, 50) << "no brand words in the area";
+    // Whole pixels of ink, nothing blended with the face: a reprint over them
+    // has nothing to add.
+    EXPECT_EQ(BlendedPixels(first, first.rect(), Qt::white), 0);
+
+    cmdStart().click();
+    // Each whole minute the second hand is back at the top, off the words,
+    // after sweeping through them; the minute hand stays above them.
+    for (const int minutes : {1, 2, 10}) {
+        Run(minutes * 60 - form.ElapsedSeconds());
+        ASSERT_EQ(form.ElapsedSeconds(), minutes * 60);
+        EXPECT_EQ(Picture1().Canvas().copy(words), first) << "after " << minutes << " min";
+    }
+}
+
+TEST_F(CanvasTest, NumeralsLieInsideTheRingInWholePixels)
+{
+    Show();
+    const QImage &canvas = Picture1().Canvas();
+    const double ratio = canvas.devicePixelRatio();
+    const double k = ratio / 15.0;
+    const double pi = std::acos(-1.0);
+    const QPointF centre(C * k, C * k);
+    const double outer = R * k;
+    const double inner = 0.8 * R * k;
+    // How far the edges' lines reach either side of their radius.
+    const double pen = std::max(1.0, std::round(ratio)) + 1;
+    const QColor ring(176, 176, 0);
+    const QColor window = Picture1().palette().color(QPalette::Window);
+    // Distance of a pixel from the nearest of the sixty marks' lines.
+    const auto offMarks = [&](QPointF p) {
+        double nearest = 1e9;
+        for (int j = 1; j <= 60; ++j) {
+            const double a = pi / 2 - 2 * j * pi / 60;
+            const QPointF d = p - centre;
+            if (d.x() * std::cos(a) - d.y() * std::sin(a) > 0)
+                nearest = std::min(nearest, std::abs(d.x() * std::sin(a) + d.y() * std::cos(a)));
+        }
+        return nearest;
+    };
+    for (int i = 5; i <= 60; i += 5) {
+        const double angle = pi / 2 - 2 * i * pi / 60;
+        const QPointF point = centre + QPointF(std::cos(angle), -std::sin(angle)) * 0.9 * outer;
+        const QRect box =
+            QRectF(point - QPointF(14, 12) * ratio, point + QPointF(14, 12) * ratio).toRect() &
+            canvas.rect();
+        int ink = 0, outside = 0, onFace = 0, blended = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x) {
+                const QColor c = canvas.pixelColor(x, y);
+                const QPointF p(x + 0.5, y + 0.5);
+                const double d = std::hypot(p.x() - centre.x(), p.y() - centre.y());
+                const bool black = c == Qt::black;
+                ink += black && d > inner + pen && d < outer - pen;
+                outside += black && d > outer + pen;
+                onFace += black && d < inner - pen && offMarks(p) > pen;
+                blended +=
+                    c != Qt::black && c != Qt::white && c != Qt::red && c != ring && c != window;
+            }
+        EXPECT_GT(ink, 10 * ratio * ratio) << "no numeral " << i << " on the ring";
+        EXPECT_EQ(outside, 0) << "numeral " << i << " spills off the dial";
+        EXPECT_EQ(onFace, 0) << "numeral " << i << " runs onto the face";
+        // Drawn like the brand words, in whole pixels of ink.
+        EXPECT_EQ(blended, 0) << "numeral " << i;
+    }
+}
+
+// Lengths of the runs of a colour across the middle of a mark, one per
+// column (along a vertical line for a horizontal mark, and the other way round).
+int ThicknessAcross(const QImage &canvas, QPointF middle, bool horizontalMark, QColor colour)
+{
+    // A slanted line steps from one row to the next somewhere; the thinnest of
+    // a few neighbouring cuts is its weight.
+    int thinnest = 100;
+    for (int along = -2; along <= 2; ++along) {
+        const QPoint p = middle.toPoint() + (horizontalMark ? QPoint(along, 0) : QPoint(0, along));
+        // Not so far as the next mark, six degrees on.
+        const int reach = 1 + 2 * qRound(canvas.devicePixelRatio());
+        int run = 0;
+        for (int d = -reach; d <= reach; ++d) {
+            const QPoint q = horizontalMark ? QPoint(p.x(), p.y() + d) : QPoint(p.x() + d, p.y());
+            run += canvas.pixelColor(q) == colour;
+        }
+        thinnest = std::min(thinnest, run);
+    }
+    return thinnest;
+}
+
+TEST_F(CanvasTest, MarksAreAllOfOneWeight)
+{
+    Show();
+    const QImage &canvas = Picture1().Canvas();
+    const double k = canvas.devicePixelRatio() / 15.0;
+    const double pi = std::acos(-1.0);
+    const int weight = std::max(1, qRound(canvas.devicePixelRatio()));
+    const auto middle = [&](int i) {
+        const double angle = pi / 2 - 2 * i * pi / 60;
+        return QPointF((C + 0.75 * R * std::cos(angle)) * k, (C - 0.75 * R * std::sin(angle)) * k);
+    };
+    // The red marks across the axes, and their black neighbours, a few
+    // degrees off the axes and so measured across the same way.
+    for (const int i : {15, 45})
+        EXPECT_EQ(ThicknessAcross(canvas, middle(i), true, Qt::red), weight) << "mark " << i;
+    for (const int i : {30, 60})
+        EXPECT_EQ(ThicknessAcross(canvas, middle(i), false, Qt::red), weight) << "mark " << i;
+    for (const int i : {14, 16, 44, 46})
+        EXPECT_EQ(ThicknessAcross(canvas, middle(i), true, Qt::black), weight) << "mark " << i;
+    for (const int i : {29, 31, 59, 1})
+        EXPECT_EQ(ThicknessAcross(canvas, middle(i), false, Qt::black), weight) << "mark " << i;
+}
+
 // The dial's menu and the shortcut; the reset itself in each run-control state.
 class ResetTest : public Form1Test
 {
@@ -517,9 +657,9 @@ TEST_F(ResetTest, KeyboardStaysWithTheWindowAcrossAlwaysOnTop)
 
 // Real time in fractions of a second, to check the cadence of the ticks around
 // a reset. The clock reads whole seconds whose boundaries, as in the real clock,
-// CenterSecondsBetweenTicks puts half a second after the start of the timer; the
-// timer ticks a whole number of seconds after it was started, each tick up to
-// 0.15 s early or late.
+// CenterSecondsBetweenTicks puts half-way between the due times of the ticks; the
+// timer ticks when its first tick is due and whole seconds after, each tick up
+// to 0.15 s early or late.
 class JitteryTicks
 {
 public:
@@ -527,12 +667,25 @@ public:
     {
     public:
         explicit HalfSecondClock(const double &now) : m_now(now) {}
-        OleDate Now() override { return 46000.5 + std::floor(m_now - m_phase) / SecondsPerDay; }
-        void CenterSecondsBetweenTicks() override { m_phase = m_now + 0.5; }
+        OleDate Now() override { return ReadingAt(m_now); }
+        OleDate CenterSecondsBetweenTicks(std::chrono::nanoseconds carried) override
+        {
+            m_began = m_now - std::chrono::duration<double>(carried).count();
+            return ReadingAt(m_began);
+        }
+        std::chrono::nanoseconds SinceTicksBegan() override
+        {
+            return std::chrono::nanoseconds(std::llround((m_now - m_began) * 1e9));
+        }
 
     private:
+        OleDate ReadingAt(double t) const
+        {
+            return 46000.5 + std::floor(t - m_began - 0.5) / SecondsPerDay;
+        }
+
         const double &m_now;
-        double m_phase = 0;
+        double m_began = 0;
     };
 
     class JitteryTimer final : public Timer
@@ -541,13 +694,18 @@ public:
         explicit JitteryTimer(double &now) : m_now(now) {}
         void SetEnabled(bool enabled) override
         {
-            if (enabled && !m_enabled) {
-                m_started = m_now;
-                m_ticks = 0;
-            }
+            if (enabled && !m_enabled)
+                EnableAfter(1000);
             m_enabled = enabled;
         }
         bool Enabled() const override { return m_enabled; }
+        void EnableAfter(int firstMilliseconds) override
+        {
+            // Ticks are due a whole number of seconds after this instant.
+            m_started = m_now + firstMilliseconds / 1000.0 - 1;
+            m_ticks = 0;
+            m_enabled = true;
+        }
 
         // Lets time run to the next tick, late on odd ticks and early on even ones.
         void NextTick()

@@ -2,11 +2,14 @@
 #include "platform/clock.h"
 #include "platform/oledate.h"
 
+#include <chrono>
 #include <cmath>
 #include <gtest/gtest.h>
 
 namespace zelvan {
 namespace {
+
+using namespace std::chrono_literals;
 
 constexpr double Second = 1.0 / SecondsPerDay;
 
@@ -110,8 +113,8 @@ TEST(BootClock, TicksNearTheirDueTimeFallInConsecutiveSeconds)
     ClockWorld world;
     world.Pass(0.9995); // the timer starts just before a whole second of boot time
     BootClock clock(world.Readings());
-    clock.CenterSecondsBetweenTicks();
-    const OleDate start = clock.Now();
+    const OleDate start = clock.CenterSecondsBetweenTicks(0s);
+    EXPECT_EQ(clock.Now(), start);
     const std::int64_t timerStart = world.boot;
     // Each tick arrives up to 0.45 s early or late.
     const double jitter[] = {-0.4, 0.45, 0.0, -0.3, 0.35, -0.45};
@@ -121,6 +124,60 @@ TEST(BootClock, TicksNearTheirDueTimeFallInConsecutiveSeconds)
         EXPECT_EQ(SecondsBetween(clock.Now(), start), k) << "tick " << k;
     }
 }
+
+struct CarryCase
+{
+    const char *name;
+    std::chrono::nanoseconds carried;
+    double firstDue; // seconds from the start of the timer
+    int firstAdds;   // seconds the first tick adds
+};
+
+void PrintTo(const CarryCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class BootClockCarryTest : public ::testing::TestWithParam<CarryCase>
+{
+};
+
+// After a pause the ticks count from an instant before the timer started: the
+// reading of that instant comes back, and ticks near their due times, the
+// first one included, still fall in consecutive seconds.
+TEST_P(BootClockCarryTest, TicksAfterACarryFallInConsecutiveSeconds)
+{
+    const CarryCase &c = GetParam();
+    ClockWorld world;
+    BootClock clock(world.Readings());
+    world.Pass(12.345);
+    const std::int64_t timerStart = world.boot;
+    const OleDate began = clock.CenterSecondsBetweenTicks(c.carried);
+    EXPECT_EQ(clock.SinceTicksBegan(), c.carried);
+    world.Pass(0.25);
+    EXPECT_EQ(clock.SinceTicksBegan(), c.carried + 250ms);
+    const double jitter[] = {-0.2, 0.2, 0.45, -0.45, 0.0};
+    for (int k = 0; k < 5; ++k) {
+        for (double j : {jitter[k], -jitter[k]}) {
+            const double arrival = c.firstDue + k + j;
+            if (arrival < 0)
+                continue;
+            world.boot = timerStart;
+            world.Pass(arrival);
+            EXPECT_EQ(SecondsBetween(clock.Now(), began), c.firstAdds + k)
+                << "tick " << k << " at " << arrival << " s";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Carry, BootClockCarryTest,
+    ::testing::Values(CarryCase{"nothing", 0ns, 1.0, 1}, CarryCase{"a_little", 150ms, 0.85, 1},
+                      CarryCase{"half_a_second", 500ms, 0.5, 1},
+                      CarryCase{"nearly_a_second", 999'999'999ns, 1e-9, 1},
+                      CarryCase{"seconds_whose_ticks_never_came", 2300ms, 0.7, 3},
+                      CarryCase{"below_zero_after_an_early_tick", -300ms, 1.3, 1}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace zelvan

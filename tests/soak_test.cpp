@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 // A year of running in a few seconds: the real clock adapter over simulated
 // boot time, the tick's accounting and the display refresh, with ticks that
-// come early, late, twice in a second or not at all, Stop/Continue pauses,
-// suspends and changes of the system clock.
+// come early, late, twice in a second or not at all, frequent Stop/Continue
+// pauses, suspends and changes of the system clock.
 #include "app/tick.h"
 #include "dial/updatedisplay.h"
 #include "fakes.h"
 #include "platform/clock.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <random>
@@ -43,7 +44,7 @@ std::int32_t ReadoutSeconds(const std::string &text)
            std::stoi(text.substr(6, 2));
 }
 
-TEST(Soak, AYearOfJitteryTicksKeepsTheCountOnTheRunningTime)
+TEST(Soak, AYearOfJitteryTicksAndPausesKeepsTheCountOnTheRunningTime)
 {
     std::mt19937_64 random(20261208);
     const auto chance = [&](double p) {
@@ -60,35 +61,51 @@ TEST(Soak, AYearOfJitteryTicksKeepsTheCountOnTheRunningTime)
 
     std::int32_t ElapsedSeconds = 0;
     OleDate LastTick = clock.Now();
+    PauseCarry carry;
     HandTips tips;
     CountingSurface picture;
     testing::FakeReadouts window;
 
-    constexpr double Year = 365.0 * 86400;
-    double running = 0; // true running time, seconds
-    double lostAtStops = 0;
+    constexpr std::int64_t Year = 365LL * 86400 * NsPerSecond;
+    std::int64_t running = 0; // true running time, nanoseconds
     long ticks = 0;
     long stops = 0;
+    long shortRuns = 0;
 
     while (running < Year) {
-        // Continue (or Start): the timer starts and the clock is re-centred on its ticks.
-        clock.CenterSecondsBetweenTicks();
-        LastTick = clock.Now();
+        // Continue (or Start): the clock is re-centred on the coming ticks. The
+        // first is due when the running time reaches the next whole second past
+        // the count (past the count's own second where ticks went missing).
+        LastTick = carry.Continue(clock, ElapsedSeconds);
         const std::int64_t started = boot;
-        double due = 0; // the timer's schedule, seconds after the start
-        double lastTick = 0;
-        const int ticksThisRun = static_cast<int>(between(1, 4000));
+        const std::int64_t firstDue =
+            (std::max<std::int64_t>(ElapsedSeconds, running / NsPerSecond) + 1) * NsPerSecond -
+            running;
+        // The timer's first interval, in milliseconds, is that to the nearest one.
+        ASSERT_LE(std::llabs(carry.FirstTickMilliseconds() * (NsPerSecond / 1000) - firstDue),
+                  NsPerSecond / 2000)
+            << "stop " << stops;
+        std::int64_t due = firstDue - NsPerSecond; // the ticks' due times after the start
+        std::int64_t lastArrival = 0;
+        // Mostly runs of a few seconds or less, now and then an hour.
+        const bool shortRun = chance(0.98);
+        shortRuns += shortRun;
+        const int ticksThisRun = static_cast<int>(shortRun ? between(0, 4) : between(1, 4000));
         for (int k = 0; k < ticksThisRun; ++k) {
-            due += 1;
+            due += NsPerSecond;
             if (chance(0.01))
-                due += std::floor(between(1, 5)); // a few ticks skipped
+                due += at(std::floor(between(1, 5))); // a few ticks skipped
             if (chance(0.0005))
-                due += std::floor(between(3600, 30 * 3600)); // a suspend, counted as running
+                due += at(std::floor(between(3600, 30 * 3600))); // a suspend, counted as running
             if (chance(0.001))
                 wall += chance(0.5) ? 3600 : -3600; // clock set, or daylight saving
-            const double arrival = due + between(-0.45, 0.45);
-            boot = started + at(arrival);
-            lastTick = arrival;
+            // Up to 0.45 s early or late, but never before the tick before it.
+            const double early =
+                std::min(0.45, static_cast<double>(due - lastArrival) / NsPerSecond);
+            const std::int64_t arrival = due + at(between(-early, 0.45));
+            boot = started + arrival;
+            lastArrival = arrival;
+            const std::int64_t runningAtDue = running + due;
 
             const int deliveries = chance(0.005) ? 2 : 1; // twice within one second
             for (int d = 0; d < deliveries; ++d) {
@@ -97,11 +114,11 @@ TEST(Soak, AYearOfJitteryTicksKeepsTheCountOnTheRunningTime)
                 UpdateDisplay(picture, window, {ElapsedSeconds, text, False, 0}, tips);
                 ++ticks;
 
-                // The count is the running time in whole seconds: the runs before this
-                // one lost less than a second each at their Stop, this one nothing yet.
-                const double truth = running + arrival;
-                const double behind = truth - lostAtStops - ElapsedSeconds;
-                ASSERT_LE(std::fabs(behind), 0.5) << "tick " << ticks << " after " << truth << " s";
+                // Each tick was due at a whole second of running time, and the
+                // count holds exactly those seconds.
+                ASSERT_EQ(runningAtDue % NsPerSecond, 0) << "tick " << ticks;
+                ASSERT_EQ(ElapsedSeconds, runningAtDue / NsPerSecond)
+                    << "tick " << ticks << " at " << running + arrival << " ns of running";
                 ASSERT_EQ(ReadoutSeconds(window.readout), ElapsedSeconds % 86400);
                 ASSERT_EQ(window.caption, "Zelvan - " + text);
                 // The second hand points at the seconds of the count.
@@ -110,25 +127,37 @@ TEST(Soak, AYearOfJitteryTicksKeepsTheCountOnTheRunningTime)
                 ASSERT_NEAR(std::remainder(angle - expected, 2 * M_PI), 0, 0.01) << ElapsedSeconds;
             }
         }
-        // Stop between the last tick and the earliest the next one could come.
-        const double stopAt = between(lastTick, due + 1 - 0.45);
-        const double behindAtLastTick = running + lastTick - lostAtStops - ElapsedSeconds;
-        // What this Stop loses: the time since the last tick, give or take the
-        // half second by which that tick's count may differ from the running time.
-        const double lost = stopAt - lastTick + behindAtLastTick;
-        ASSERT_GT(lost, -0.5);
-        ASSERT_LT(lost, 1.5);
+        // Stop after the last tick came and before the next one does: mostly
+        // before the next is due, now and then while it is late.
+        const std::int64_t nextDue = due + NsPerSecond;
+        const double lateness = chance(0.05) ? 0.45 : 0;
+        const std::int64_t stopAt =
+            lastArrival +
+            at(between(0, static_cast<double>(nextDue - lastArrival) / NsPerSecond + lateness));
+        boot = started + stopAt;
+        const std::int32_t countBeforeStop = ElapsedSeconds;
+        carry.Stop(clock, ElapsedSeconds);
         running += stopAt;
-        lostAtStops += lost;
         ++stops;
-        boot = started + at(stopAt) + at(between(0, 3));
+        ASSERT_EQ(ElapsedSeconds, countBeforeStop);
+        // Nothing is lost or counted twice: what the count lacks is carried.
+        ASSERT_EQ(static_cast<std::int64_t>(ElapsedSeconds) * NsPerSecond + carry.Carried().count(),
+                  running)
+            << "stop " << stops;
+        // Stopped after a tick's due time and before the next one's, the count
+        // is the whole seconds of the running time.
+        if (ticksThisRun > 0 && stopAt >= due && stopAt < nextDue) {
+            ASSERT_EQ(ElapsedSeconds, running / NsPerSecond) << "stop " << stops;
+        }
+        // Stopped, however long: not counted.
+        boot += at(between(0, chance(0.01) ? 86400 : 3));
     }
 
-    std::printf("simulated %.0f s of running (%.1f days): %ld ticks, %ld stops, %ld lines drawn\n",
-                running, running / 86400, ticks, stops, picture.lines);
+    std::printf("simulated %.0f s of running (%.1f days): %ld ticks, %ld stops (%ld after short "
+                "runs), %ld lines drawn\n",
+                running / 1e9, running / 1e9 / 86400, ticks, stops, shortRuns, picture.lines);
     EXPECT_GT(ticks, 1'000'000);
-    // Nothing is lost but at the Stops.
-    EXPECT_NEAR(running - lostAtStops, ElapsedSeconds, 0.5);
+    EXPECT_GT(stops, 20'000);
 }
 
 } // namespace

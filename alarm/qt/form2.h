@@ -1,6 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+// The alarm dialog keeps the names of the form it grew from; they are the
+// program's vocabulary, used by the tests and by screen readers' object names:
+//   Form2             this dialog; Form1 is the stopwatch window that opens it
+//   chkEnabled        the "Abilita l'allarme" check box
+//   Label1            the label of the minutes box
+//   txtTimeSet        the minutes box, 1 to 60
+//   cmdOK, cmdCancel  the buttons; cmdOK_Click checks the minutes first
+//   Form_Load         fills the controls from the settings handed in
+//   CallAlarmSetting  runs the dialog; Enabled and timeset are in/out settings
+//   DlgEnabled, DlgMinutes, DlgAccepted  the dialog's copy of the settings
+//   Flag              a -1 (True) / 0 (False) boolean, as the form stored it
+
 #include "platform/flag.h"
 
 #include <QDialog>

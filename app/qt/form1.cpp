@@ -46,6 +46,24 @@ QFont ReadoutFont()
 
 Form1::Form1(Form1Services services) : m_services(std::move(services))
 {
+    UseRealServicesWhereNoneGiven();
+    SetUpWindow();
+    CreatePicture1();
+    CreateCmdStart();
+    CreateCmdSetAlert();
+    CreateText1();
+    setTabOrder(cmdStart, cmdSetAlert);
+    CreateDialMenu();
+
+    m_services.timer->SetHandler([this] { Timer1_Timer(); });
+    m_services.timer->SetEnabled(false);
+
+    Form_Load();
+    SetCaption(std::string(CaptionPrefix) + m_state.ElapsedText);
+}
+
+void Form1::UseRealServicesWhereNoneGiven()
+{
     if (!m_services.clock) {
         m_ownClock = std::make_unique<BootClock>();
         m_services.clock = m_ownClock.get();
@@ -64,7 +82,10 @@ Form1::Form1(Form1Services services) : m_services(std::move(services))
     }
     if (m_services.soundFolder.empty())
         m_services.soundFolder = ProgramDataFolder();
+}
 
+void Form1::SetUpWindow()
+{
     setObjectName("Form1");
     // A fixed single border: no maximise button, no resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -73,7 +94,10 @@ Form1::Form1(Form1Services services) : m_services(std::move(services))
     setFont(DefaultFormFont());
     const int dpi = logicalDpiX();
     setFixedSize(TwipsToPixels(ClientWidthTwips, dpi), TwipsToPixels(ClientHeightTwips, dpi));
+}
 
+void Form1::CreatePicture1()
+{
     Picture1 = new PictureBox(this);
     Picture1->setObjectName("Picture1");
     Picture1->SetForeColor(Rgb(0, 0, 0));
@@ -85,7 +109,10 @@ Form1::Form1(Form1Services services) : m_services(std::move(services))
     Picture1->setAccessibleDescription(
         "Second hand, minute hand and, when the alarm is armed, the red alarm hand. "
         "Its context menu offers Copy, Reset and Always on top.");
+}
 
+void Form1::CreateCmdStart()
+{
     cmdStart = new QPushButton("Start", this);
     cmdStart->setObjectName("cmdStart");
     PlaceInTwips(*cmdStart, 120, 3120, 1215, 375);
@@ -95,7 +122,10 @@ Form1::Form1(Form1Services services) : m_services(std::move(services))
     connect(cmdStart, &QPushButton::clicked, this, [this] { cmdStart_Click(); });
     // No fixed accessible name: the caption (Start, Stop, Continue) is the name.
     cmdStart->setAccessibleDescription("Starts, stops and continues the count. Enter presses it.");
+}
 
+void Form1::CreateCmdSetAlert()
+{
     cmdSetAlert = new QPushButton("Alarm...", this);
     cmdSetAlert->setObjectName("cmdSetAlert");
     PlaceInTwips(*cmdSetAlert, 1440, 3120, 1215, 375);
@@ -104,7 +134,10 @@ Form1::Form1(Form1Services services) : m_services(std::move(services))
     cmdSetAlert->setAccessibleName("Alarm");
     cmdSetAlert->setAccessibleDescription(
         "Sets an alarm that rings after 1 to 60 minutes of running time.");
+}
 
+void Form1::CreateText1()
+{
     Text1 = new ReadoutBox("00:00:00", this);
     Text1->setObjectName("Text1");
     PlaceInTwips(*Text1, 480, 2520, 1815, 405);
@@ -119,9 +152,10 @@ Form1::Form1(Form1Services services) : m_services(std::move(services))
     readout.setColor(QPalette::Base, readout.color(QPalette::Button));
     readout.setColor(QPalette::Text, Qt::black);
     Text1->setPalette(readout);
+}
 
-    setTabOrder(cmdStart, cmdSetAlert);
-
+void Form1::CreateDialMenu()
+{
     // Reset answers Ctrl+R wherever the focus is in the window, and the menu
     // shows the shortcut beside it.
     m_resetAction = new QAction("Reset", this);
@@ -151,12 +185,6 @@ Form1::Form1(Form1Services services) : m_services(std::move(services))
     Text1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Text1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { m_dialMenu->popup(Text1->mapToGlobal(pos)); });
-
-    m_services.timer->SetHandler([this] { Timer1_Timer(); });
-    m_services.timer->SetEnabled(false);
-
-    Form_Load();
-    SetCaption(std::string(CaptionPrefix) + m_state.ElapsedText);
 }
 
 Form1::~Form1()
@@ -174,17 +202,29 @@ void Form1::Form_Load()
 void Form1::cmdStart_Click()
 {
     m_running = ToFlag(!IsTrue(m_running));
-    if (IsTrue(m_running))
-        m_services.clock->CenterSecondsBetweenTicks();
-    m_services.timer->SetEnabled(IsTrue(m_running));
     if (IsTrue(m_running)) {
+        StartCadence();
         cmdStart->setText("Stop");
-        // The time spent stopped is not counted.
-        m_lastTick = m_services.clock->Now();
     } else {
+        m_services.timer->SetEnabled(false);
+        // The part of a second run since the last tick counts after Continue.
+        m_carry.Stop(*m_services.clock, m_state.ElapsedSeconds);
         cmdStart->setText("Continue");
     }
     cmdStart->repaint();
+}
+
+void Form1::StartCadence()
+{
+    // Ticks come a whole second apart, counted from the part of a second carried
+    // over a Stop (nothing after Start or Reset), and the clock's seconds turn
+    // half-way between them. The first tick comes when that second is complete
+    // and adds exactly one; a timer left running would keep an older phase,
+    // and a reading taken late in its interval would fall in the next tick's
+    // second, so that tick would add nothing. Time spent stopped or already
+    // counted is not counted again.
+    m_lastTick = m_carry.Continue(*m_services.clock, m_state.ElapsedSeconds);
+    m_services.timer->EnableAfter(m_carry.FirstTickMilliseconds());
 }
 
 void Form1::cmdSetAlert_Click()
@@ -239,17 +279,10 @@ void Form1::CheckAlarm()
 void Form1::ResetCount()
 {
     m_state.ElapsedSeconds = 0;
-    if (IsTrue(m_running)) {
-        // Start the one-second cadence afresh, as Start does. Ticks keep their
-        // phase from the last start, and the clock's seconds turn half-way
-        // between them; a reading taken late in a tick interval would fall in
-        // the next tick's second, and that tick would add nothing. Restarted,
-        // the first tick comes a second from now and adds exactly one.
-        m_services.timer->SetEnabled(false);
-        m_services.clock->CenterSecondsBetweenTicks();
-        m_services.timer->SetEnabled(true);
-    }
-    m_lastTick = m_services.clock->Now();
+    m_carry.Clear();
+    // Stopped, the next Start takes its own LastTick.
+    if (IsTrue(m_running))
+        StartCadence();
     m_state.ElapsedText = "00:00:00";
     // Paused at zero, the next click starts a fresh count; "Stop" and "Start"
     // already say what the next click does.

@@ -1,6 +1,23 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+// The stopwatch window keeps the names of the form it grew from; they are the
+// program's vocabulary, used by the tests and by screen readers' object names:
+//   Form1            this window; Form2 is the alarm dialog
+//   Picture1         the dial canvas (PictureBox), drawn in twips
+//   Text1            the elapsed-time readout (ReadoutBox)
+//   cmdStart         the Start / Stop / Continue button
+//   cmdSetAlert      the "Alarm..." button that opens Form2
+//   Timer1           the one-second timer; Timer1_Timer is its tick
+//   Form_Load        zeroes the count when the window is made
+//   xxx_Click        the handler of control xxx's click; Picture1_Paint its repaint
+//   ElapsedSeconds   the count; ElapsedText the same as HH:MM:SS
+//   LastTick         the clock reading the count was last brought up to
+//   AlarmEnabled     whether the alarm is armed; AlarmSeconds when it rings
+//   Flag             a -1 (True) / 0 (False) boolean, as the form stored it
+//   Twips            1/1440 inch, the unit of every position and size
+
+#include "app/tick.h"
 #include "dial/updatedisplay.h"
 #include "platform/flag.h"
 #include "platform/oledate.h"
@@ -62,6 +79,15 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    // The steps of construction, in order.
+    void UseRealServicesWhereNoneGiven();
+    void SetUpWindow();
+    void CreatePicture1();
+    void CreateCmdStart();
+    void CreateCmdSetAlert();
+    void CreateText1();
+    void CreateDialMenu();
+
     void Form_Load();
     void cmdStart_Click();
     void cmdSetAlert_Click();
@@ -70,6 +96,9 @@ private:
     void UpdateDisplay();
     void CheckAlarm();
     void ResetCount();
+    // Starts Timer1 afresh, centres the clock's seconds between its ticks and
+    // takes LastTick: the start of every run of one-second ticks.
+    void StartCadence();
     void SetAlwaysOnTop(bool on);
 
     bool IsMinimized() const override;
@@ -95,6 +124,7 @@ private:
 
     DisplayState m_state;
     OleDate m_lastTick = 0;
+    PauseCarry m_carry;
     Flag m_running = False;
     HandTips m_tips;
 };

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/picturebox.h"
 
+#include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -17,10 +19,12 @@ QColor ToQColor(Colour c)
     return QColor(Red(c), Green(c), Blue(c));
 }
 
-// One logical pixel wide, square-ended lines drawn end to end.
-QPen LinePen(Colour c)
+// One logical pixel wide, square-ended lines drawn end to end. At a fractional
+// scale the width is a whole number of device pixels, or unsmoothed lines come
+// out one or two pixels wide depending on where they fall.
+QPen LinePen(Colour c, qreal ratio)
 {
-    QPen pen(ToQColor(c), 1.0);
+    QPen pen(ToQColor(c), std::max(1.0, std::round(ratio)) / ratio);
     pen.setCapStyle(Qt::FlatCap);
     return pen;
 }
@@ -89,6 +93,24 @@ PictureBox::PictureBox(QWidget *parent)
 {
     // Every pixel comes from the canvas: no need for Qt to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    UpdateTextFont();
+}
+
+void PictureBox::UpdateTextFont()
+{
+    // Texts are printed over themselves, the brand words at every tick, with a
+    // transparent background: antialiased edges would blend again with each
+    // print and the words would darken and smear. Whole pixels, as a bitmap
+    // font gives, stay as they are.
+    m_textFont = font();
+    m_textFont.setStyleStrategy(QFont::NoAntialias);
+}
+
+void PictureBox::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        UpdateTextFont();
+    QWidget::changeEvent(event);
 }
 
 PictureBox::~PictureBox() = default;
@@ -167,7 +189,7 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, std::optional<
     const QPointF a = ToPixels(x1, y1);
     const QPointF b = ToPixels(x2, y2);
     QPainter &painter = CanvasPainter();
-    painter.setPen(LinePen(colour.value_or(m_foreColor)));
+    painter.setPen(LinePen(colour.value_or(m_foreColor), m_canvas.devicePixelRatio()));
     painter.drawLine(a, b);
     Shown(QRectF(a, b).normalized().toAlignedRect());
 }
@@ -178,7 +200,7 @@ void PictureBox::Circle(double x, double y, double radius)
     const QPointF centre = ToPixels(x, y);
     const double r = std::fabs(radius) / TwipsPerPixel();
     QPainter &painter = CanvasPainter();
-    painter.setPen(LinePen(m_foreColor));
+    painter.setPen(LinePen(m_foreColor, m_canvas.devicePixelRatio()));
     painter.setBrush(ToQColor(m_fillColor));
     painter.drawEllipse(centre, r, r);
     Shown(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r).toAlignedRect());
@@ -187,13 +209,30 @@ void PictureBox::Circle(double x, double y, double radius)
 void PictureBox::Print(const std::string &text)
 {
     EnsureCanvas();
-    const ShapedText &shaped = m_shapedTexts->Get(QString::fromStdString(text), font(), m_canvas);
+    const ShapedText &shaped =
+        m_shapedTexts->Get(QString::fromStdString(text), m_textFont, m_canvas);
     const QPointF topLeft = ToPixels(m_currentX, m_currentY);
     QPainter &painter = CanvasPainter();
-    painter.setFont(font());
+    painter.setFont(m_textFont);
     painter.setPen(ToQColor(m_foreColor));
-    shaped.layout.draw(&painter, topLeft + QPointF(0, shaped.ascent));
+    // On whole device pixels: whole-pixel glyphs placed between pixels lose
+    // their thinnest strokes (an apostrophe vanishes).
+    const qreal ratio = m_canvas.devicePixelRatio();
+    const QPointF origin = topLeft + QPointF(0, shaped.ascent);
+    shaped.layout.draw(&painter, QPointF(std::round(origin.x() * ratio) / ratio,
+                                         std::round(origin.y() * ratio) / ratio));
     Shown(QRectF(topLeft, QSizeF(shaped.advance, shaped.height)).toAlignedRect());
+}
+
+double PictureBox::TextWidth(const std::string &text) const
+{
+    return QFontMetricsF(m_textFont, this).horizontalAdvance(QString::fromStdString(text)) *
+           TwipsPerPixel();
+}
+
+double PictureBox::TextHeight() const
+{
+    return QFontMetricsF(m_textFont, this).height() * TwipsPerPixel();
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)

@@ -19,8 +19,9 @@ class ShapedTexts;
 // device-pixel ratio. Drawing lands on the canvas and is shown at once; when the
 // window system asks for a repaint (first show, resize, a change of scale, an
 // explicit Refresh), the canvas is cleared and the paint handler draws it anew.
-// Lines and circles are not antialiased, so drawing a line again in another
-// colour covers exactly the same pixels.
+// Lines, circles and texts are not antialiased, so drawing a line again in
+// another colour covers exactly the same pixels, and a text printed again over
+// itself changes no pixel.
 class PictureBox final : public QWidget, public Surface
 {
     Q_OBJECT
@@ -49,11 +50,15 @@ public:
     void SetCurrentY(double y) override { m_currentY = y; }
     double FontSize() const override { return font().pointSizeF(); }
     void Print(const std::string &text) override;
+    double TextWidth(const std::string &text) const override;
+    double TextHeight() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void UpdateTextFont();
     double TwipsPerPixel() const;
     QPointF ToPixels(double x, double y) const;
     bool EnsureCanvas();
@@ -61,6 +66,8 @@ private:
     void EndCanvasPainting() const;
     void Shown(const QRect &pixels);
 
+    // The widget's font, drawn without antialiasing.
+    QFont m_textFont;
     std::function<void()> m_paintHandler;
     std::unique_ptr<ShapedTexts> m_shapedTexts;
     QImage m_canvas;

@@ -18,11 +18,13 @@ public:
 
     void SetEnabled(bool enabled) override;
     bool Enabled() const override;
+    void EnableAfter(int firstMilliseconds) override;
     // Precise: a coarse timer may drift by up to 5 % and the readout would stutter.
     Qt::TimerType TimerType() const;
 
 private:
     QTimer *m_timer;
+    int m_interval;
 };
 
 } // namespace zelvan
