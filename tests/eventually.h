@@ -6,7 +6,8 @@
 
 // What QTRY_COMPARE and QTRY_VERIFY do for Qt's own test runner, for GoogleTest:
 // let the event loop run until the values agree or five seconds have passed,
-// then check them, printing both when they differ.
+// then check them, printing both when they differ. (Qt's own macros report to
+// Qt's runner only: under GoogleTest a failing QTRY_COMPARE passes the test.)
 #define EXPECT_EVENTUALLY_EQ(actual, expected)                                                     \
     do {                                                                                           \
         static_cast<void>(QTest::qWaitFor([&] { return (actual) == (expected); }, 5000));          \

@@ -13,7 +13,7 @@
 namespace zelvan {
 namespace {
 
-TEST(QtTimer, TicksPreciselyWhileEnabledOnly)
+TEST(QtTimerTest, TicksPreciselyWhileEnabledOnly)
 {
     QtTimer timer(10);
     EXPECT_EQ(timer.TimerType(), Qt::PreciseTimer);
