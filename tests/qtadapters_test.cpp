@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "eventually.h"
 #include "platform/qt/messagebox.h"
-#include "platform/qt/timer.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -12,24 +11,6 @@
 
 namespace zelvan {
 namespace {
-
-TEST(QtTimerTest, TicksPreciselyWhileEnabledOnly)
-{
-    QtTimer timer(10);
-    EXPECT_EQ(timer.TimerType(), Qt::PreciseTimer);
-    int ticks = 0;
-    timer.SetHandler([&] { ++ticks; });
-    EXPECT_FALSE(timer.Enabled());
-    timer.SetEnabled(true);
-    EXPECT_TRUE(timer.Enabled());
-    EXPECT_EVENTUALLY_TRUE(ticks >= 3);
-    timer.SetEnabled(false);
-    EXPECT_FALSE(timer.Enabled());
-    // Enabling it again while it runs leaves its cadence alone.
-    timer.SetEnabled(true);
-    timer.SetEnabled(true);
-    EXPECT_TRUE(timer.Enabled());
-}
 
 // The warning as the user meets it: over the window it came from, which cannot
 // be used until it is closed, and which gets the keyboard back afterwards.
