@@ -15,6 +15,10 @@ void CheckAlarm(Flag &AlarmEnabled, std::int32_t ElapsedSeconds, std::int16_t Al
     // Cleared before anything can wait on the user, so ticks that arrive while
     // the warning is open do not fire it again.
     AlarmEnabled = False;
+    // Asked before the warning opens and takes the keyboard, while the window
+    // the user sees is still the one judged active or not.
+    if (outputs.askAttention)
+        outputs.askAttention();
 
     const std::string path = SystemSoundPath(outputs.soundFolder);
     MessageBox &messageBox = outputs.messageBox;

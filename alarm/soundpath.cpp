@@ -3,10 +3,6 @@
 
 #include <algorithm>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace zelvan {
 
 std::string WindowsSoundPath(const char *buffer, std::size_t bufferSize, std::size_t n)
@@ -17,17 +13,6 @@ std::string WindowsSoundPath(const char *buffer, std::size_t bufferSize, std::si
 std::string SoundPathUnder(const std::string &folder)
 {
     return folder + "/Media/" + SoundFileName;
-}
-
-std::string SystemSoundPath([[maybe_unused]] const std::string &standInFolder)
-{
-#ifdef _WIN32
-    char buffer[254] = {};
-    const UINT n = GetWindowsDirectoryA(buffer, sizeof buffer);
-    return WindowsSoundPath(buffer, sizeof buffer, n);
-#else
-    return SoundPathUnder(standInFolder);
-#endif
 }
 
 } // namespace zelvan

@@ -1,65 +1,44 @@
 // SPDX-License-Identifier: MIT
 #include "app/displaycheck.h"
 
-#include <cstddef>
 #include <cstdlib>
-#include <regex>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 namespace zelvan {
 
-namespace {
-
-std::string Env(const char *name)
+std::string ReadEnvironment(const char *name)
 {
     const char *value = std::getenv(name);
     return value ? value : "";
 }
 
-bool Connects(const std::string &path, bool abstract)
+std::string DisplayFailureLine(const EnvironmentReader &env)
 {
-    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return true; // cannot tell: let Qt try
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    // An abstract name starts with a NUL byte and has no file behind it.
-    const std::size_t offset = abstract ? 1 : 0;
-    path.copy(address.sun_path + offset, sizeof address.sun_path - 1 - offset);
-    const auto length =
-        static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset + path.size());
-    const bool answers = connect(fd, reinterpret_cast<const sockaddr *>(&address), length) == 0;
-    close(fd);
-    return answers;
-}
+    const std::string platform = env("QT_QPA_PLATFORM");
+    const std::string x11 = env("DISPLAY");
+    const std::string wayland = env("WAYLAND_DISPLAY");
+    // Without a platform named, X11 is used, and Wayland too where its display is set.
+    const bool triedX11 = platform.empty() || platform.find("xcb") != std::string::npos;
+    const bool triedWayland =
+        platform.find("wayland") != std::string::npos || (platform.empty() && !wayland.empty());
 
-// A local X display (":N" or ":N.S") listens on /tmp/.X11-unix/XN, and on
-// Linux also under the same abstract name, which sandboxes may leave visible alone.
-bool LocalXServerAnswers(int number)
-{
-    const std::string path = "/tmp/.X11-unix/X" + std::to_string(number);
-    return Connects(path, false) || Connects(path, true);
-}
-
-} // namespace
-
-std::string MissingDisplayReason()
-{
-    // An explicit platform (offscreen, wayland, ...) is the user's choice.
-    if (!Env("QT_QPA_PLATFORM").empty() || !Env("WAYLAND_DISPLAY").empty())
-        return {};
-    const std::string display = Env("DISPLAY");
-    if (display.empty())
-        return "no display: DISPLAY is not set. Start zelvan from a desktop session, "
-               "or set DISPLAY to a running X server.";
-    std::smatch match;
-    static const std::regex local(R"(^(unix)?:(\d{1,5})(\.\d+)?$)");
-    if (std::regex_match(display, match, local) && !LocalXServerAnswers(std::stoi(match[2])))
-        return "no display: nothing answers on DISPLAY=" + display +
-               ". Start zelvan from a desktop session, or set DISPLAY to a running X server.";
-    return {};
+    std::string what;
+    std::string hint;
+    const auto add = [&](const std::string &part, const std::string &server) {
+        what += what.empty() ? part : "; " + part;
+        hint += hint.empty() ? server : " or " + server;
+    };
+    if (triedX11)
+        add(x11.empty() ? "DISPLAY is not set" : "DISPLAY=" + x11 + " cannot be opened",
+            "set DISPLAY to a running X server");
+    if (triedWayland)
+        // The Wayland library's own default when the variable is unset.
+        add("WAYLAND_DISPLAY=" + (wayland.empty() ? "wayland-0" : wayland) + " cannot be opened",
+            "set WAYLAND_DISPLAY to a running Wayland compositor");
+    if (what.empty())
+        add("the window system cannot start", "unset QT_QPA_PLATFORM");
+    if (!platform.empty())
+        what += " (QT_QPA_PLATFORM=" + platform + ")";
+    return "no display: " + what + ". Start zelvan from a desktop session, or " + hint + ".";
 }
 
 } // namespace zelvan

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace zelvan {
 
-// Without a display Qt prints a paragraph about platform plugins and aborts.
-// This tells the user in one line instead: empty when a display looks
-// reachable, otherwise what is missing and what to do.
-std::string MissingDisplayReason();
+// Reads an environment variable; empty when unset.
+using EnvironmentReader = std::function<std::string(const char *name)>;
+
+std::string ReadEnvironment(const char *name);
+
+// What the user reads when the display cannot be opened: one line naming the
+// display, as the environment gave it to the window system, and what to do.
+std::string DisplayFailureLine(const EnvironmentReader &env = ReadEnvironment);
 
 } // namespace zelvan

@@ -3,87 +3,90 @@
 // the dial, on the real pixel canvas and on a surface that only records calls.
 // The canvas cases show what the drawing itself costs; the recording cases show
 // what is left of a tick once drawing is free.
+#include "alarm/qt/form2.h"
+#include "app/qt/form1.h"
 #include "app/tick.h"
 #include "dial/face.h"
 #include "dial/updatedisplay.h"
 #include "platform/clock.h"
-#include "platform/qt/forms.h"
 #include "platform/qt/picturebox.h"
-#include "platform/qt/readoutbox.h"
-#include "platform/readouts.h"
 #include "tests/fakes.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QWidget>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <memory>
 
 namespace {
 
 using namespace zelvan;
 
-// The main window reduced to what a tick touches: the dial picture, the readout
-// and the caption, laid out and styled as the stopwatch lays them out, and shown
-// so that drawing schedules real repaints.
-class DialWindow final : public QWidget, public Readouts
+// The stopwatch's own window, shown so that drawing schedules real repaints,
+// with a clock that moves a second at every tick (so the hands move as they
+// do in use; the reading of the system clock is left out) and ticks delivered
+// by hand through the window's own tick handler.
+class Stopwatch
 {
 public:
-    DialWindow()
+    explicit Stopwatch(bool alarm)
     {
-        setFont(DefaultFormFont());
-        const int dpi = logicalDpiX();
-        setFixedSize(TwipsToPixels(2775, dpi), TwipsToPixels(3615, dpi));
-        picture = new PictureBox(this);
-        picture->SetForeColor(Rgb(0, 0, 0));
-        picture->SetFillColor(Rgb(255, 255, 255));
-        PlaceInTwips(*picture, 240, 120, 2295, 2295);
-        picture->SetPaintHandler([this] {
-            DrawDialFace(*picture);
-            UpdateDisplay(*picture, *this, state, tips);
-        });
-        readout = new ReadoutBox("00:00:00", this);
-        PlaceInTwips(*readout, 480, 2520, 1815, 405);
-        QFont font;
-        font.setFamilies({"Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial"});
-        font.setBold(true);
-        font.setPointSizeF(20.25);
-        readout->setFont(font);
-        show();
+        m_form.show();
+        Settle();
+        if (alarm)
+            ArmAlarm();
+        Button("cmdStart").click();
         Settle();
     }
 
     // Lets every pending repaint happen, as the event loop does between ticks.
     static void Settle() { QApplication::processEvents(); }
 
-    // One tick as the stopwatch's timer handler does it, at a clock that has
-    // moved on by one second, so the hands move as they do in use.
     void Tick()
     {
-        benchmark::DoNotOptimize(clock.Now()); // the real tick reads the system clock
-        now += 1.0 / SecondsPerDay;
-        AccountElapsed(state.ElapsedSeconds, lastTick, now);
-        state.ElapsedText = FormatElapsed(state.ElapsedSeconds);
-        UpdateDisplay(*picture, *this, state, tips);
+        m_clock.Advance(1);
+        m_timer.Tick();
     }
 
-    bool IsMinimized() const override { return isMinimized(); }
-    void SetReadoutText(const std::string &text) override
+    // Keeps an armed alarm from firing: the count goes back to zero well
+    // before the alarm's hour is up.
+    void ResetBeforeTheAlarm()
     {
-        readout->setText(QString::fromStdString(text));
-    }
-    void SetCaption(const std::string &caption) override
-    {
-        setWindowTitle(QString::fromStdString(caption));
+        if (m_form.ElapsedSeconds() < 3000)
+            return;
+        for (QAction *action : m_form.actions())
+            if (action->text() == "Reset")
+                action->trigger();
+        Settle();
     }
 
-    PictureBox *picture;
-    ReadoutBox *readout;
-    DisplayState state;
-    HandTips tips;
-    BootClock clock;
-    OleDate now = 46000.5;
-    OleDate lastTick = now;
+    PictureBox &Picture1() { return *m_form.findChild<PictureBox *>("Picture1"); }
+    bool AlarmArmed() const { return IsTrue(m_form.AlarmEnabled()); }
+
+private:
+    QPushButton &Button(const char *name) { return *m_form.findChild<QPushButton *>(name); }
+
+    // Through the dialog, as the user does: checked, 60 minutes, OK.
+    void ArmAlarm()
+    {
+        QTimer::singleShot(0, [this] {
+            auto *dialog = m_form.findChild<Form2 *>();
+            dialog->findChild<QCheckBox *>("chkEnabled")->setChecked(true);
+            dialog->findChild<QLineEdit *>("txtTimeSet")->setText("60");
+            dialog->findChild<QPushButton *>("cmdOK")->click();
+        });
+        Button("cmdSetAlert").click();
+        Settle();
+    }
+
+    testing::FakeClock m_clock;
+    testing::FakeTimer m_timer;
+    testing::FakeMessageBox m_messageBox;
+    testing::FakeSoundPlayer m_sound;
+    Form1 m_form{{&m_clock, &m_timer, &m_messageBox, &m_sound, "/nonexistent"}};
 };
 
 void ApplyAlarm(DisplayState &display, const benchmark::State &state)
@@ -96,14 +99,16 @@ void ApplyAlarm(DisplayState &display, const benchmark::State &state)
 // ticks as the event loop would, stays out of the figure.
 void BM_TickCanvas(benchmark::State &state)
 {
-    DialWindow window;
-    ApplyAlarm(window.state, state);
+    Stopwatch stopwatch(state.range(0) != 0);
+    if (stopwatch.AlarmArmed() != (state.range(0) != 0))
+        state.SkipWithError("the alarm is not as asked");
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        window.Tick();
+        stopwatch.Tick();
         const auto end = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
-        DialWindow::Settle();
+        Stopwatch::Settle();
+        stopwatch.ResetBeforeTheAlarm();
     }
 }
 BENCHMARK(BM_TickCanvas)->ArgName("alarm")->Arg(0)->Arg(1)->UseManualTime();
@@ -111,15 +116,18 @@ BENCHMARK(BM_TickCanvas)->ArgName("alarm")->Arg(0)->Arg(1)->UseManualTime();
 // The tick and the repaint of the window that follows it.
 void BM_TickCanvasAndRepaint(benchmark::State &state)
 {
-    DialWindow window;
-    ApplyAlarm(window.state, state);
+    Stopwatch stopwatch(state.range(0) != 0);
+    if (stopwatch.AlarmArmed() != (state.range(0) != 0))
+        state.SkipWithError("the alarm is not as asked");
     for (auto _ : state) {
-        window.Tick();
-        DialWindow::Settle();
+        stopwatch.Tick();
+        Stopwatch::Settle();
+        stopwatch.ResetBeforeTheAlarm();
     }
 }
 BENCHMARK(BM_TickCanvasAndRepaint)->ArgName("alarm")->Arg(0)->Arg(1);
 
+// The same steps as the window's tick, with drawing recorded instead of done.
 void BM_TickRecording(benchmark::State &state)
 {
     testing::RecordingSurface surface;
@@ -145,10 +153,10 @@ BENCHMARK(BM_TickRecording)->ArgName("alarm")->Arg(0)->Arg(1);
 // face and the hands drawn anew and the picture shown.
 void BM_FaceRepaintCanvas(benchmark::State &state)
 {
-    DialWindow window;
+    Stopwatch stopwatch(false);
     for (auto _ : state) {
-        window.picture->Refresh();
-        DialWindow::Settle();
+        stopwatch.Picture1().Refresh();
+        Stopwatch::Settle();
     }
 }
 BENCHMARK(BM_FaceRepaintCanvas);

@@ -22,9 +22,11 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # dpkg-shlibdeps finds the libraries (Qt, the C++ runtime) of the program and
-# of its sound module in lib/zelvan; the readout's font is no library, so it is
-# named here.
+# of its sound module in lib/zelvan; the readout's font and Qt's Wayland
+# platform plugin, loaded at run time, are no linked libraries, so they are
+# named here. Without the plugin a Wayland session runs the program through
+# XWayland, if at all.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-wayland")
 
 include(CPack)

@@ -11,7 +11,7 @@ QIcon AppIcon()
     QIcon icon;
     // Each size is drawn separately, so listing them all keeps Qt from scaling
     // one image where a hand-drawn one exists.
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    for (int size : {ZELVAN_ICON_SIZES}) {
         icon.addFile(QStringLiteral(":/zelvan/icon-%1.png").arg(size), QSize(size, size));
     }
     return icon;

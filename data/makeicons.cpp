@@ -19,6 +19,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <span>
 
 namespace {
@@ -282,8 +283,8 @@ bool Save(const QImage &image, const QString &path)
 
 int main(int argc, char *argv[])
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: makeicons HICOLOR-DIR RESOURCE-DIR\n");
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: makeicons HICOLOR-DIR RESOURCE-DIR SIZE...\n");
         return 2;
     }
     const QString hicolor = QString::fromLocal8Bit(argv[1]);
@@ -295,7 +296,12 @@ int main(int argc, char *argv[])
     const QImage classic16 = ToSixteenColours(art16);
     const QImage classic32 = ToSixteenColours(art32);
 
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    for (int arg = 3; arg < argc; ++arg) {
+        const int size = std::atoi(argv[arg]);
+        if (size < 16 || size > 1024) {
+            std::fprintf(stderr, "makeicons: %s is not an icon size\n", argv[arg]);
+            return 2;
+        }
         const QImage image = size == 16 ? art16 : size == 32 ? art32 : DrawDial(size);
         const QString dir = QStringLiteral("%1/%2x%2/apps").arg(hicolor).arg(size);
         ok = Save(image, dir + QStringLiteral("/zelvan.png")) && ok;

@@ -7,8 +7,10 @@ namespace zelvan {
 
 std::int16_t Round16(double v)
 {
-    // Outside the 16-bit range only for pictures far larger than any window;
-    // the value wraps there as 16-bit arithmetic would.
+    // Outside the 16-bit range only for pictures far larger than any window.
+    // Up to 1e9 the conversion keeps the low 16 bits, as 16-bit arithmetic
+    // would wrap; past that, and for NaN and infinities, lrint has no defined
+    // result, so the answer is 0.
     if (!std::isfinite(v) || std::fabs(v) > 1e9)
         return 0;
     return static_cast<std::int16_t>(std::lrint(v));

@@ -12,11 +12,11 @@ namespace zelvan {
 class Readouts;
 class Surface;
 
-// What the display shows.
+// What the display shows. The window fills in the text from the count.
 struct DisplayState
 {
     std::int32_t ElapsedSeconds = 0;
-    std::string ElapsedText = "00:00:00";
+    std::string ElapsedText;
     Flag AlarmEnabled = False;
     std::int16_t AlarmSeconds = 0;
 };

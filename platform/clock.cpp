@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/clock.h"
 
-#include <ctime>
-
 namespace zelvan {
 
 namespace {
@@ -17,23 +15,6 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
 }
 
 } // namespace
-
-ClockReadings ClockReadings::System()
-{
-    return {
-        [] {
-            const std::time_t t = std::time(nullptr);
-            std::tm local{};
-            localtime_r(&t, &local);
-            return static_cast<std::int64_t>(t) + local.tm_gmtoff;
-        },
-        [] {
-            timespec ts{};
-            clock_gettime(CLOCK_BOOTTIME, &ts);
-            return static_cast<std::int64_t>(ts.tv_sec) * NanosecondsPerSecond + ts.tv_nsec;
-        },
-    };
-}
 
 BootClock::BootClock(ClockReadings readings)
     : m_readings(std::move(readings)), m_anchorWallSeconds(m_readings.localWallSeconds()),

@@ -13,17 +13,6 @@ inline constexpr double SecondsPerDay = 86400.0;
 // 1 January 1970 as an OLE date.
 inline constexpr double UnixEpochOleDate = 25569.0;
 
-struct TimeOfDay
-{
-    int hour = 0;   // 0..23
-    int minute = 0; // 0..59
-    int second = 0; // 0..59
-};
-
-// Hour, minute and second of a date, after rounding its time of day to the
-// nearest second (a time of day that rounds up to midnight reads 00:00:00).
-TimeOfDay SplitTimeOfDay(OleDate date);
-
 // Whole seconds in a difference of two dates: the whole days of its magnitude
 // as 86,400 seconds each plus its time of day rounded to the nearest second.
 std::int64_t WholeSecondsIn(OleDate difference);

@@ -27,7 +27,8 @@ protected:
                     tested.push_back(path);
                     return chimePresent;
                 },
-                "/opt/zelvan/share/zelvan"};
+                "/opt/zelvan/share/zelvan",
+                [this] { attention.push_back(messageBox.shown.size() + sound.played.size()); }};
     }
 
     FakeMessageBox messageBox;
@@ -35,9 +36,31 @@ protected:
     std::vector<std::string> tested;
     bool chimePresent = true;
     Flag AlarmEnabled = True;
+    // One entry per request for attention: how many warnings and chimes had
+    // gone out before it.
+    std::vector<std::size_t> attention;
 };
 
 const std::string Chime = "/opt/zelvan/share/zelvan/Media/TaDa.wav";
+
+TEST_F(CheckAlarmTest, AsksForAttentionOnceBeforeSoundingOrWarning)
+{
+    for (const bool present : {true, false}) {
+        SCOPED_TRACE(present ? "chime present" : "chime missing");
+        chimePresent = present;
+        AlarmEnabled = True;
+        attention.clear();
+        messageBox.shown.clear();
+        sound.played.clear();
+        CheckAlarm(AlarmEnabled, 59, 60, "Zelvan - 00:00:59", Outputs());
+        EXPECT_TRUE(attention.empty()) << "not before the alarm time";
+        CheckAlarm(AlarmEnabled, 60, 60, "Zelvan - 00:01:00", Outputs());
+        EXPECT_EQ(attention, std::vector<std::size_t>{0}) << "once, before the chime or warning";
+        EXPECT_EQ(messageBox.shown.size() + sound.played.size(), 1u);
+        CheckAlarm(AlarmEnabled, 61, 60, "Zelvan - 00:01:01", Outputs());
+        EXPECT_EQ(attention.size(), 1u) << "not again once disarmed";
+    }
+}
 
 TEST_F(CheckAlarmTest, FiresOnceTheCountHasReachedTheAlarmTime)
 {

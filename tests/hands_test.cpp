@@ -3,6 +3,7 @@
 #include "dial/updatedisplay.h"
 #include "fakes.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace zelvan {
@@ -44,6 +45,17 @@ TEST(DialGeometry, RoundsHalvesToEven)
     EXPECT_EQ(Round16(681.6), 682);
     // 0.495 x 2101 = 1039.995: not a tie, rounds up
     EXPECT_EQ(ComputeDialGeometry(2101, 2101).DialRadius, 1040);
+}
+
+TEST(DialGeometry, KeepsTheLow16BitsUpToABillionAndGivesZeroBeyond)
+{
+    EXPECT_EQ(Round16(40000), 40000 - 65536);
+    EXPECT_EQ(Round16(-40000.4), -40000 + 65536);
+    EXPECT_EQ(Round16(1e9), static_cast<std::int16_t>(1'000'000'000 % 65536));
+    EXPECT_EQ(Round16(1e9 + 1), 0);
+    EXPECT_EQ(Round16(-3e18), 0);
+    EXPECT_EQ(Round16(std::nan("")), 0);
+    EXPECT_EQ(Round16(INFINITY), 0);
 }
 
 TEST(DialGeometry, PlacesTextsInFourDecimalFixedPoint)

@@ -13,35 +13,16 @@ using namespace std::chrono_literals;
 
 constexpr double Second = 1.0 / SecondsPerDay;
 
-TEST(SplitTimeOfDay, RoundsTheTimeOfDayToTheNearestSecond)
-{
-    const TimeOfDay t = SplitTimeOfDay(46000 + (13 * 3600 + 4 * 60 + 5.4) * Second);
-    EXPECT_EQ(t.hour, 13);
-    EXPECT_EQ(t.minute, 4);
-    EXPECT_EQ(t.second, 5);
-    EXPECT_EQ(SplitTimeOfDay(46000 + 59.6 * Second).minute, 1);
-}
-
-TEST(SplitTimeOfDay, AnInstantJustBeforeMidnightReadsMidnight)
-{
-    const TimeOfDay t = SplitTimeOfDay(46000.9999999);
-    EXPECT_EQ(t.hour, 0);
-    EXPECT_EQ(t.minute, 0);
-    EXPECT_EQ(t.second, 0);
-}
-
-TEST(SplitTimeOfDay, ReadsTheFractionOfANegativeDateWithoutItsSign)
-{
-    // -1.25 is day -1 at 06:00.
-    EXPECT_EQ(SplitTimeOfDay(-1.25).hour, 6);
-    EXPECT_EQ(SplitTimeOfDay(-1.0 / 24).hour, 1);
-}
-
 TEST(WholeSecondsIn, CountsWholeDaysAndTheRoundedTimeOfDay)
 {
     EXPECT_EQ(WholeSecondsIn(0.0), 0);
     EXPECT_EQ(WholeSecondsIn(1.25), 30 * 3600); // a 30-hour suspend
     EXPECT_EQ(WholeSecondsIn(3 * Second), 3);
+    EXPECT_EQ(WholeSecondsIn((13 * 3600 + 4 * 60 + 5.4) * Second), 13 * 3600 + 4 * 60 + 5);
+    EXPECT_EQ(WholeSecondsIn(59.6 * Second), 60); // rounds to the nearest
+    EXPECT_EQ(WholeSecondsIn(0.5 * Second), 0);   // ties to even
+    EXPECT_EQ(WholeSecondsIn(1.5 * Second), 2);
+    EXPECT_EQ(WholeSecondsIn(0.9999999), 86400);                  // just before midnight
     EXPECT_EQ(WholeSecondsIn(1.0 - 0.4 * Second), 86400);         // carried into the day
     EXPECT_EQ(WholeSecondsIn(46000.5 + 2 * Second - 46000.5), 2); // subtraction noise
     EXPECT_EQ(WholeSecondsIn(-1.0 / 24), 3600);                   // a magnitude, never negative

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: MIT
+#include "app/qt/form1.h"
+#include "fakes.h"
 #include "platform/qt/readoutbox.h"
 
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace zelvan {
@@ -115,6 +120,96 @@ TEST_F(ReadoutBoxTest, ShowsCharactersItsFontLacks)
     const int slack = box.devicePixelRatio() > 1 ? 1 : 0;
     EXPECT_NEAR(ink.left(), fromEdit.left(), slack);
     EXPECT_NEAR(ink.right(), fromEdit.right(), slack);
+}
+
+// The readout's font as the window asks for it: a face that may be missing,
+// then those with its metrics.
+QFont ReadoutFont()
+{
+    QFont font;
+    font.setFamilies({"Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial"});
+    font.setBold(true);
+    font.setPointSizeF(20.25);
+    return font;
+}
+
+bool MetricCompatible(const QFont &font)
+{
+    const QString family = QFontInfo(font).family();
+    return family == "Liberation Sans" || family == "Arimo" || family == "Arial";
+}
+
+class ReadoutFitTest : public ::testing::Test
+{
+protected:
+    ReadoutFitTest() : box("00:00:00") { Style(box, ReadoutFont()); }
+
+    ReadoutBox box;
+};
+
+// Whatever face fontconfig finds, every time keeps clear of the box's sides.
+TEST_F(ReadoutFitTest, NoTimeIsClipped)
+{
+    SCOPED_TRACE(QFontInfo(box.ShownFont()).family().toStdString());
+    const int right = box.grab().toImage().width() - 1;
+    for (const char *text : {"00:00:00", "00:00:02", "23:59:59", "88:88:88", "44:44:44"}) {
+        SCOPED_TRACE(text);
+        box.setText(text);
+        const QRect ink = InkBox(box);
+        ASSERT_FALSE(ink.isEmpty());
+        EXPECT_GT(ink.left(), 0);
+        EXPECT_LT(ink.right(), right);
+        EXPECT_GT(ink.top(), 0);
+        EXPECT_LT(ink.bottom(), box.grab().toImage().height() - 1);
+    }
+}
+
+TEST_F(ReadoutFitTest, AFaceWithTheReadoutsMetricsKeepsItsSize)
+{
+    if (!MetricCompatible(box.font()))
+        GTEST_SKIP() << "no face with the readout's metrics here";
+    EXPECT_EQ(box.ShownFont(), box.font());
+}
+
+TEST_F(ReadoutFitTest, AWiderFaceIsMadeSmallerUntilTheTimeFits)
+{
+    if (MetricCompatible(box.font()))
+        GTEST_SKIP() << "a face with the readout's metrics is installed; "
+                        "gui.WithDejaVuFontsOnly runs this without one";
+    const QFontMetrics asked(box.font(), &box);
+    ASSERT_GT(asked.horizontalAdvance("00:00:00"), box.width() - 5) << "the face would fit anyway";
+    EXPECT_LT(box.ShownFont().pointSizeF(), box.font().pointSizeF());
+    EXPECT_EQ(box.ShownFont().family(), box.font().family());
+    EXPECT_TRUE(box.ShownFont().bold());
+    // No smaller than it must be: within a couple of pixels of the room.
+    const QFontMetrics shown(box.ShownFont(), &box);
+    EXPECT_GT(shown.horizontalAdvance("00:00:00"), box.width() - 5 - 8);
+    // A wider box takes the size asked for again.
+    box.resize(400, 27);
+    EXPECT_EQ(box.ShownFont(), box.font());
+}
+
+// The window's own readout, as the user sees it.
+TEST(ReadoutInWindowTest, ShowsTheWholeTime)
+{
+    testing::FakeClock clock;
+    testing::FakeTimer timer;
+    testing::FakeMessageBox messageBox;
+    testing::FakeSoundPlayer sound;
+    Form1 form({&clock, &timer, &messageBox, &sound, {}});
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.findChild<QPushButton *>("cmdStart")->click();
+    clock.Advance(2);
+    timer.Tick();
+    ReadoutBox &text1 = *form.findChild<ReadoutBox *>("Text1");
+    ASSERT_EQ(text1.text(), "00:00:02");
+    SCOPED_TRACE(QFontInfo(text1.ShownFont()).family().toStdString());
+    const QImage picture = text1.grab().toImage();
+    const QRect ink = InkBox(text1);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GT(ink.left(), 0);
+    EXPECT_LT(ink.right(), picture.width() - 1);
 }
 
 } // namespace

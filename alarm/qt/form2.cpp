@@ -89,6 +89,9 @@ Flag Form2::CallAlarmSetting(QWidget *parent, Flag &Enabled, std::int16_t &times
     // centred on it and kept out of the task bar.
     if (parentWidget() != parent)
         setParent(parent, windowFlags());
+    // Over a main window that stays on top, the dialog must stay on top too.
+    setWindowFlag(Qt::WindowStaysOnTopHint,
+                  parent && parent->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
     DlgEnabled = Enabled;
     DlgMinutes = static_cast<std::int16_t>(timeset / 60);

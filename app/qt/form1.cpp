@@ -7,7 +7,7 @@
 #include "dial/face.h"
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "platform/qt/folders.h"
+#include "platform/folders.h"
 #include "platform/qt/forms.h"
 #include "platform/qt/lazysound.h"
 #include "platform/qt/messagebox.h"
@@ -17,6 +17,7 @@
 #include "platform/sound.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -73,7 +74,7 @@ void Form1::UseRealServicesWhereNoneGiven()
         m_services.timer = m_ownTimer.get();
     }
     if (!m_services.messageBox) {
-        m_ownMessageBox = std::make_unique<QtMessageBox>();
+        m_ownMessageBox = std::make_unique<QtMessageBox>(this);
         m_services.messageBox = m_ownMessageBox.get();
     }
     if (!m_services.sound) {
@@ -107,8 +108,9 @@ void Form1::CreatePicture1()
     Picture1->SetPaintHandler([this] { Picture1_Paint(); });
     Picture1->setAccessibleName("Dial");
     Picture1->setAccessibleDescription(
-        "Second hand, minute hand and, when the alarm is armed, the red alarm hand. "
-        "Its context menu offers Copy, Reset and Always on top.");
+        QString("Second hand, minute hand and, when the alarm is armed, the red alarm hand. "
+                "Its context menu offers %1.")
+            .arg(WindowsCanStayOnTop() ? "Copy, Reset and Always on top" : "Copy and Reset"));
 }
 
 void Form1::CreateCmdStart()
@@ -138,7 +140,7 @@ void Form1::CreateCmdSetAlert()
 
 void Form1::CreateText1()
 {
-    Text1 = new ReadoutBox("00:00:00", this);
+    Text1 = new ReadoutBox(QString::fromStdString(FormatElapsed(0)), this);
     Text1->setObjectName("Text1");
     PlaceInTwips(*Text1, 480, 2520, 1815, 405);
     Text1->setFont(ReadoutFont());
@@ -178,7 +180,9 @@ void Form1::CreateDialMenu()
     m_dialMenu->addAction(m_copyAction);
     m_dialMenu->addSeparator();
     m_dialMenu->addAction(m_resetAction);
-    m_dialMenu->addAction(m_onTopAction);
+    // Offered only where the window system can honour it.
+    if (WindowsCanStayOnTop())
+        m_dialMenu->addAction(m_onTopAction);
     Picture1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Picture1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { m_dialMenu->popup(Picture1->mapToGlobal(pos)); });
@@ -196,7 +200,7 @@ void Form1::Form_Load()
 {
     m_state.ElapsedSeconds = 0;
     m_lastTick = m_services.clock->Now();
-    m_state.ElapsedText = "00:00:00";
+    m_state.ElapsedText = FormatElapsed(m_state.ElapsedSeconds);
 }
 
 void Form1::cmdStart_Click()
@@ -252,7 +256,7 @@ void Form1::Timer1_Timer()
 {
     AccountElapsed(m_state.ElapsedSeconds, m_lastTick, m_services.clock->Now());
     m_state.ElapsedText = FormatElapsed(m_state.ElapsedSeconds);
-    UpdateDisplay();
+    UpdateDisplay(*Picture1, *this, m_state, m_tips);
     if (IsTrue(m_state.AlarmEnabled))
         CheckAlarm();
 }
@@ -260,20 +264,18 @@ void Form1::Timer1_Timer()
 void Form1::Picture1_Paint()
 {
     DrawDialFace(*Picture1);
-    UpdateDisplay();
-}
-
-void Form1::UpdateDisplay()
-{
-    zelvan::UpdateDisplay(*Picture1, *this, m_state, m_tips);
+    UpdateDisplay(*Picture1, *this, m_state, m_tips);
 }
 
 void Form1::CheckAlarm()
 {
-    zelvan::CheckAlarm(
-        m_state.AlarmEnabled, m_state.ElapsedSeconds, m_state.AlarmSeconds,
-        windowTitle().toStdString(),
-        {*m_services.messageBox, *m_services.sound, IsNormalFile, m_services.soundFolder});
+    zelvan::CheckAlarm(m_state.AlarmEnabled, m_state.ElapsedSeconds, m_state.AlarmSeconds,
+                       windowTitle().toStdString(),
+                       {*m_services.messageBox, *m_services.sound, IsNormalFile,
+                        m_services.soundFolder,
+                        // Nothing happens when the window is active already; the request
+                        // clears when the user activates the window.
+                        [this] { QApplication::alert(this); }});
 }
 
 void Form1::ResetCount()
@@ -283,12 +285,12 @@ void Form1::ResetCount()
     // Stopped, the next Start takes its own LastTick.
     if (IsTrue(m_running))
         StartCadence();
-    m_state.ElapsedText = "00:00:00";
+    m_state.ElapsedText = FormatElapsed(m_state.ElapsedSeconds);
     // Paused at zero, the next click starts a fresh count; "Stop" and "Start"
     // already say what the next click does.
     if (cmdStart->text() == "Continue")
         cmdStart->setText("Start");
-    UpdateDisplay();
+    UpdateDisplay(*Picture1, *this, m_state, m_tips);
 }
 
 void Form1::SetAlwaysOnTop(bool on)

@@ -16,6 +16,11 @@
 //   AlarmEnabled     whether the alarm is armed; AlarmSeconds when it rings
 //   Flag             a -1 (True) / 0 (False) boolean, as the form stored it
 //   Twips            1/1440 inch, the unit of every position and size
+//
+// A tick: Timer1_Timer adds the seconds passed (AccountElapsed, FormatElapsed
+// in app/tick.h), then UpdateDisplay (dial/updatedisplay.h) draws the hands
+// on Picture1 and sets Text1 and the caption through the Readouts this window
+// implements; CheckAlarm follows while the alarm is armed.
 
 #include "app/tick.h"
 #include "dial/updatedisplay.h"
@@ -93,7 +98,6 @@ private:
     void cmdSetAlert_Click();
     void Timer1_Timer();
     void Picture1_Paint();
-    void UpdateDisplay();
     void CheckAlarm();
     void ResetCount();
     // Starts Timer1 afresh, centres the clock's seconds between its ticks and

@@ -1,20 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "app/displaycheck.h"
 #include "app/qt/form1.h"
+#include "app/qt/opendisplay.h"
 #include "app/qt/qtoptions.h"
 #include "data/appicon.h"
 
 #include <QApplication>
-#include <cstdio>
 
 int main(int argc, char *argv[])
 {
-    if (const std::string missing = zelvan::MissingDisplayReason(); !missing.empty()) {
-        std::fprintf(stderr, "zelvan: %s\n", missing.c_str());
-        return 1;
-    }
     zelvan::ChooseQtStartOptions();
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = zelvan::OpenDisplay(argc, argv);
     zelvan::ChooseQtRunOptions();
     QApplication::setApplicationName("Zelvan");
     // The version and the id come from the build, as in the desktop entry and

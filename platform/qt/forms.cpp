@@ -2,6 +2,7 @@
 #include "platform/qt/forms.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QWidget>
 #include <cmath>
 
@@ -37,6 +38,12 @@ QFont DefaultFormFont()
     font.setFamilies(FormFontFamilies());
     font.setPointSizeF(8.25);
     return font;
+}
+
+bool WindowsCanStayOnTop()
+{
+    // The flag would be accepted and silently do nothing.
+    return !QGuiApplication::platformName().startsWith("wayland");
 }
 
 } // namespace zelvan

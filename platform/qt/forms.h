@@ -23,4 +23,8 @@ QStringList FormFontFamilies();
 // The forms' default font: the first of those families present, at 8.25 pt.
 QFont DefaultFormFont();
 
+// Whether the window system lets a program keep its window above the others.
+// Wayland gives clients no such request; X11 window managers honour it.
+bool WindowsCanStayOnTop();
+
 } // namespace zelvan

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/lazysound.h"
 
-#include "platform/qt/folders.h"
+#include "platform/folders.h"
 #include "platform/qt/soundmodule.h"
 
 #include <QFileInfo>

@@ -8,14 +8,23 @@ namespace zelvan {
 
 void QtMessageBox::Warning(const std::string &text, const std::string &title)
 {
-    // Not exec(): a box opened from a timer's tick would hold back that timer's
-    // next ticks until closed, and the stopwatch must go on counting behind it.
-    QWidget *owner = QApplication::activeWindow();
+    // The box is owned by the program's topmost window, not by whichever window
+    // happens to be active: when another program has the keyboard there is no
+    // active window of ours, and an ownerless box opened beneath a main window
+    // kept on top, invisible yet holding the keyboard. An owned box is kept
+    // above its owner by the window manager. A modal dialog or box that is open
+    // cannot close before this box does, since this one blocks it.
+    QWidget *owner = QApplication::activeModalWidget();
+    if (!owner)
+        owner = m_mainWindow ? m_mainWindow->window() : QApplication::activeWindow();
     auto *box = new QMessageBox(QMessageBox::Warning, QString::fromStdString(title),
                                 QString::fromStdString(text), QMessageBox::Ok, owner);
     box->setObjectName("warningBox");
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
+    // Over a window that stays on top, the box must stay on top too.
+    if (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        box->setWindowFlag(Qt::WindowStaysOnTopHint);
     // Give the keyboard back to the window the box came from; without a window
     // manager to do it, typing would otherwise go nowhere.
     if (owner)

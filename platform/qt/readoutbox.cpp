@@ -3,10 +3,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QEvent>
 #include <QFontMetrics>
 #include <QGlyphRun>
 #include <QPainter>
+#include <algorithm>
 
 namespace zelvan {
 
@@ -84,7 +84,7 @@ public:
         const QString text = Box().text();
         if (offset < 0 || offset >= text.size())
             return {};
-        const QFontMetrics metrics = Box().fontMetrics();
+        const QFontMetrics metrics = QFontMetrics(Box().ShownFont(), &Box());
         const int left = TextLeft(Box().width(), metrics.horizontalAdvance(text)) +
                          metrics.horizontalAdvance(text.left(offset));
         const QRect local(left, LineTop(Box().height(), metrics),
@@ -94,7 +94,7 @@ public:
     int offsetAtPoint(const QPoint &point) const override
     {
         const QString text = Box().text();
-        const QFontMetrics metrics = Box().fontMetrics();
+        const QFontMetrics metrics = QFontMetrics(Box().ShownFont(), &Box());
         const int x = Box().mapFromGlobal(point).x() -
                       TextLeft(Box().width(), metrics.horizontalAdvance(text));
         for (int i = 0; i < text.size(); ++i)
@@ -136,19 +136,43 @@ void ReadoutBox::setText(const QString &text)
     update();
 }
 
-void ReadoutBox::changeEvent(QEvent *event)
+const QFont &ReadoutBox::ShownFont() const
 {
-    if (event->type() == QEvent::FontChange) {
-        m_rawFont = QRawFont();
-        m_glyphs.clear();
+    if (m_fittedWidth == width() && m_fittedFrom == font())
+        return m_shownFont;
+    m_fittedWidth = width();
+    m_fittedFrom = font();
+    QFont fitted = font();
+    // The room a line edit leaves its text, less the pixel TextLeft keeps.
+    const qreal room = width() - 2 * SideMargin - 1;
+    // A few steps at most: hinted sizes are not quite proportional.
+    for (int step = 0; step < 20 && room > 0; ++step) {
+        const QFontMetricsF metrics(fitted, this);
+        qreal digit = 0;
+        for (char c = '0'; c <= '9'; ++c)
+            digit = std::max(digit, metrics.horizontalAdvance(QChar(c)));
+        // The widest time the readout can show, kerning aside (it only narrows).
+        const qreal widest = 6 * digit + 2 * metrics.horizontalAdvance(QChar(':'));
+        if (widest <= room)
+            break;
+        const qreal scale = std::min(room / widest, 0.99);
+        if (fitted.pointSizeF() > 0)
+            fitted.setPointSizeF(fitted.pointSizeF() * scale);
+        else
+            fitted.setPixelSize(std::max(1, static_cast<int>(fitted.pixelSize() * scale)));
     }
-    QWidget::changeEvent(event);
+    m_shownFont = fitted;
+    return m_shownFont;
 }
 
 bool ReadoutBox::LookUpGlyphs(QVector<quint32> &indexes, QVector<QPointF> &positions, qreal &width)
 {
-    if (!m_rawFont.isValid())
-        m_rawFont = QRawFont::fromFont(font());
+    // A new font, or a new size of it for a new width: new glyphs.
+    if (!m_rawFont.isValid() || m_rawFontOf != ShownFont()) {
+        m_rawFontOf = ShownFont();
+        m_rawFont = QRawFont::fromFont(m_rawFontOf);
+        m_glyphs.clear();
+    }
     for (const QChar c : std::as_const(m_text)) {
         auto known = std::find_if(m_glyphs.cbegin(), m_glyphs.cend(),
                                   [c](const Glyph &g) { return g.character == c.unicode(); });
@@ -178,7 +202,8 @@ void ReadoutBox::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), palette().color(QPalette::Base));
     painter.setPen(palette().color(QPalette::Text));
 
-    const QFontMetrics metrics = fontMetrics();
+    painter.setFont(ShownFont());
+    const QFontMetrics metrics(ShownFont(), this);
     const int baseline = LineTop(height(), metrics) + metrics.ascent();
     QVector<quint32> indexes;
     QVector<QPointF> positions;

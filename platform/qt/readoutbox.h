@@ -25,9 +25,15 @@ public:
     QString text() const { return m_text; }
     void setText(const QString &text);
 
+    // The font the text is drawn in: the widget's own, or a smaller size of it
+    // where the widest time would not fit the box. The readout's size was
+    // chosen for one face and those with its metrics; a wider face in their
+    // place (DejaVu Sans, where none of them is installed) would lose half of
+    // the first and last digits.
+    const QFont &ShownFont() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     struct Glyph
@@ -40,6 +46,12 @@ private:
     bool LookUpGlyphs(QVector<quint32> &indexes, QVector<QPointF> &positions, qreal &width);
 
     QString m_text;
+    // Worked out when first needed after a change of font or width (a hidden
+    // widget gets no resize event).
+    mutable QFont m_shownFont;
+    mutable QFont m_fittedFrom;
+    mutable int m_fittedWidth = -1;
+    QFont m_rawFontOf;
     QRawFont m_rawFont;
     QVector<Glyph> m_glyphs; // the characters met so far
 };

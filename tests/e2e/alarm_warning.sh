@@ -40,16 +40,9 @@ dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus
     fail "no accessibility bus"
 start_app "$binary"
 window=$(wait_window '^Zelvan - ')
-xdotool windowfocus --sync "$window"
 
 # Tab to "Alarm...", open the dialog, check the box, type 1 in the text box, Enter.
-xdotool key Tab Return
-dialog=$(wait_window '^Alarm Setting$')
-xdotool windowfocus --sync "$dialog"
-xdotool key space Tab
-xdotool type 1
-xdotool key Return
-within 5 dialog_closed || fail "the dialog stayed open"
+arm_alarm "$window" 1 keyboard
 # The red hand shows as the dialog closes, with the stopwatch stopped.
 within 2 dial_alarm_hand "$window" 1 || fail "no red alarm hand after arming"
 

@@ -3,12 +3,14 @@
 # Makes the Debian package from the build tree, unpacks it into a scratch root
 # as dpkg would install it, checks what a desktop needs to list the program with
 # its icon and launch it, and starts the unpacked binary under Xvfb.
-# Usage: deb_install.sh BUILD_DIR APP_ID VERSION SOUND_MODULE [CPACK]
+# Usage: deb_install.sh BUILD_DIR APP_ID VERSION SOUND_MODULE CPACK ICON_SIZES
 # SOUND_MODULE is where the program looks for its sound module, relative to
-# the folder that holds the program.
+# the folder that holds the program; ICON_SIZES lists the icon's sizes, e.g. 16,32.
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
-build=$1 id=$2 version=$3 module=$4 cpack=${5:-cpack}
+build=$1 id=$2 version=$3 module=$4 cpack=$5
+IFS=, read -ra icon_sizes <<<"$6"
+[ ${#icon_sizes[@]} -gt 0 ] || fail "no icon sizes given"
 
 for tool in "$cpack" dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli xprop; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/test installs it)"
@@ -25,8 +27,8 @@ deb=${debs[0]}
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 # The libraries come from dpkg-shlibdeps (Qt Multimedia from the sound module),
-# the readout's font is named by hand.
-for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 fonts-liberation2; do
+# the readout's font and Qt's Wayland plugin are named by hand.
+for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 fonts-liberation2 qt6-wayland; do
     tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//' | grep -qxF "$needed" ||
         fail "Depends lacks $needed"
 done
@@ -41,7 +43,7 @@ appstreamcli validate-tree --no-net --strict "$root" || fail "appstreamcli valid
 
 # What the menu shows and starts: the icon in every size, and the command.
 icon=$(sed -n 's/^Icon=//p' "$desktop")
-for size in 16 32 48 64 128 256; do
+for size in "${icon_sizes[@]}"; do
     [ -f "$root/usr/share/icons/hicolor/${size}x$size/apps/$icon.png" ] || fail "no ${size}px icon"
 done
 [ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon"

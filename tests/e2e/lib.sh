@@ -11,10 +11,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# Shows what the program said, which the cleanup is about to delete.
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "$WORK/app.log" ]; then sed 's/^/app.log: /' "$WORK/app.log" >&2; fi
+    exit 1
+}
 
 start_xvfb() {
-    for tool in Xvfb xdotool; do
+    for tool in Xvfb xdotool xdpyinfo; do
         command -v "$tool" >/dev/null || fail "$tool is missing (scripts/test installs it)"
     done
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" 2>/dev/null &
@@ -26,6 +31,13 @@ start_xvfb() {
     done
     [ -s "$WORK/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$WORK/display")"
+    # The number comes once the server listens; on a busy machine it may take
+    # a while longer to answer. The program must not be the first to ask.
+    for i in $(seq 200); do
+        xdpyinfo >/dev/null 2>&1 && break
+        sleep 0.05
+    done
+    xdpyinfo >/dev/null 2>&1 || fail "Xvfb on $DISPLAY does not answer"
     mkdir -p "$WORK/runtime" && chmod 700 "$WORK/runtime"
     export XDG_RUNTIME_DIR="$WORK/runtime"
     unset QT_QPA_PLATFORM
@@ -43,6 +55,9 @@ wait_window() {
     for i in $(seq $((seconds * 20))); do
         id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1) || true
         [ -n "$id" ] && { echo "$id"; return 0; }
+        if [ -n "${APP_PID:-}" ] && ! kill -0 "$APP_PID" 2>/dev/null; then
+            fail "the program ended before a window named like '$pattern' appeared"
+        fi
         sleep 0.05
     done
     fail "no window named like '$pattern' after ${seconds}s"
@@ -90,3 +105,24 @@ within() {
 }
 
 dialog_closed() { ! xdotool search --onlyvisible --name '^Alarm Setting$' >/dev/null 2>&1; }
+
+# Arms the alarm of the main window at the given minutes through its dialog,
+# opened with a click on "Alarm..." (1440, 3120 twips: a point inside it is 130,
+# 220 pixels at 96 dpi) or, with "keyboard", by focusing the window, which puts
+# the focus on "Start", then Tab and Enter. The alarm must not be armed: the
+# dialog opens with the box as the alarm stands, and space checks it.
+arm_alarm() {
+    local window=$1 minutes=$2 how=${3:-click} dialog
+    if [ "$how" = keyboard ]; then
+        xdotool windowfocus --sync "$window"
+        xdotool key Tab Return
+    else
+        xdotool mousemove --window "$window" 130 220 click 1
+    fi
+    dialog=$(wait_window '^Alarm Setting$')
+    xdotool windowfocus --sync "$dialog"
+    xdotool key space Tab ctrl+a
+    xdotool type "$minutes"
+    xdotool key Return
+    within 5 dialog_closed || fail "the alarm dialog did not close"
+}

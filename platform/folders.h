@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace zelvan {
+
+// The folder that holds the running executable. Each system answers this its
+// own way (folders_linux.cpp, folders_windows.cpp).
+std::filesystem::path ExecutableFolder();
 
 // The program's own data folder: share/zelvan beside the folder that holds the
 // executable, the same in the build tree and in an installed tree.

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The chime is heard: a private PulseAudio server with a null sink, the
+# program pointed at it, and the sink's monitor recorded around the alarm.
+# Arms one minute, starts the stopwatch, and expects sound within about a
+# second of 00:01:00, silence before it, and no "Tempo scaduto!" warning.
+#   chime.sh ZELVAN
+set -euo pipefail
+. "$(dirname "$0")/lib.sh"
+
+for tool in pulseaudio pactl parec sox; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/test installs it)"
+done
+chime="$(dirname "$1")/../share/zelvan/Media/TaDa.wav"
+[ -f "$chime" ] || fail "the chime is missing from the build tree: $chime"
+
+start_xvfb
+
+# The server gets folders of its own, so it neither meets nor starts another.
+mkdir -p "$WORK/pulse/home" "$WORK/pulse/runtime"
+chmod 700 "$WORK/pulse/runtime"
+socket=$WORK/pulse/socket
+HOME="$WORK/pulse/home" XDG_RUNTIME_DIR="$WORK/pulse/runtime" \
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
+    -L "module-null-sink sink_name=rec" \
+    -L "module-native-protocol-unix auth-anonymous=1 socket=$socket" \
+    2>"$WORK/pulse.log" &
+PIDS+=($!)
+export PULSE_SERVER=unix:$socket
+within 10 pactl info >/dev/null 2>&1 || { cat "$WORK/pulse.log" >&2; fail "pulseaudio did not start"; }
+pactl set-default-sink rec
+
+# Raw samples, so that the file's size tells how much has been recorded; in
+# small fragments, so that it grows as the time passes.
+rate=16000
+parec -d rec.monitor --format=s16le --rate=$rate --channels=1 --latency-msec=20 \
+    >"$WORK/rec.raw" 2>"$WORK/parec.log" &
+recorder=$!
+PIDS+=("$recorder")
+recorded() { [ "$(stat -c %s "$WORK/rec.raw")" -ge $((rate / 5)) ]; }
+within 5 recorded || { cat "$WORK/parec.log" >&2; fail "nothing recorded from the null sink"; }
+# When the first sample was taken, by the clock of this script.
+recording_began=$(awk -v now="$(date +%s.%N)" -v bytes="$(stat -c %s "$WORK/rec.raw")" \
+    -v rate=$rate 'BEGIN { printf "%.3f", now - bytes / (2 * rate) }')
+since_recording() { awk -v now="$(date +%s.%N)" -v began="$recording_began" 'BEGIN { print now - began }'; }
+# True when the numbers compare as the awk expression says, as in: holds "a < b".
+holds() { awk "BEGIN { exit !($1) }"; }
+
+start_app "$1"
+window=$(wait_window '^Zelvan - ')
+xdotool windowfocus --sync "$window"
+# Tab to "Alarm...", open the dialog, check the box, type 1 in the text box, Enter.
+xdotool key Tab Return
+dialog=$(wait_window '^Alarm Setting$')
+xdotool windowfocus --sync "$dialog"
+xdotool key space Tab
+xdotool type 1
+xdotool key Return
+within 5 dialog_closed || fail "the dialog stayed open"
+within 2 dial_alarm_hand "$window" 1 || fail "no red alarm hand after arming"
+
+# Click "Start" (120, 3120 twips: 8, 208 pixels).
+xdotool mousemove --window "$window" 40 220 click 1
+started() { [ "$(xdotool getwindowname "$window")" != "Zelvan - 00:00:00" ]; }
+within 3 started || fail "the stopwatch did not start"
+
+# The moment the caption turns 00:01:00, which is the tick that fires the alarm.
+for i in $(seq 1400); do
+    [ "$(xdotool getwindowname "$window")" = "Zelvan - 00:01:00" ] && break
+    sleep 0.05
+done
+[ "$(xdotool getwindowname "$window")" = "Zelvan - 00:01:00" ] || fail "the caption never showed 00:01:00"
+alarm_at=$(since_recording)
+sleep 3
+# No warning: the only window titled like the caption is the main window.
+others=$(xdotool search --onlyvisible --name '^Zelvan - ' | grep -v -x "$window" || true)
+[ -z "$others" ] || fail "a window titled '$(xdotool getwindowname ${others%%$'\n'*})' appeared"
+
+kill "$recorder"
+wait "$recorder" 2>/dev/null || true
+sox -t raw -r $rate -e signed -b 16 -c 1 "$WORK/rec.raw" "$WORK/rec.wav"
+length=$(soxi -D "$WORK/rec.wav")
+# Sound starts where the leading silence ends (above -50 dBFS for 5 ms).
+sox "$WORK/rec.wav" "$WORK/heard.wav" silence 1 0.005 -50d
+heard=$(soxi -D "$WORK/heard.wav")
+holds "$heard > 0.2" || fail "no sound recorded (${heard}s above -50 dBFS)"
+onset=$(awk -v a="$length" -v b="$heard" 'BEGIN { print a - b }')
+peak=$(sox "$WORK/heard.wav" -n stat 2>&1 | awk '/^Maximum amplitude/ {print $3}')
+printf 'caption at 00:01:00 after %.2fs of recording, sound from %.2fs, peak %s\n' \
+    "$alarm_at" "$onset" "$peak"
+# The tick fires the alarm as it sets the caption; the caption is read every
+# 50 ms and the first sound takes a moment to reach the sink.
+holds "$onset > $alarm_at - 0.5" || fail "sound before 00:01:00"
+holds "$onset < $alarm_at + 1.0" || fail "no sound within a second of 00:01:00"
+holds "$peak > 0.1" || fail "the chime was faint (peak $peak)"
