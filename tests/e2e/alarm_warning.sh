@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: MIT
 # Arms a one-minute alarm through the dialog with the keyboard, starts the
 # stopwatch with the mouse, and expects the "Tempo scaduto!" warning titled with
-# the caption of that moment and saying "Tempo scaduto!", while counting goes on. On the way, the red
-# alarm hand must show as soon as the dialog arms it, and go as soon as it
-# disarms it. The alarm cannot sound:
+# the caption of that moment, while counting goes on; the warning's text is read
+# as a screen reader reads it. On the way, the red alarm hand must show as soon
+# as the dialog arms it, and go as soon as it disarms it. The alarm cannot sound:
 #   alarm_warning.sh ZELVAN missing-chime     the chime file is not there
 #   alarm_warning.sh ZELVAN no-audio-device   the chime is there, but no sound server
 set -euo pipefail
