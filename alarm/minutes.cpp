@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "alarm/minutes.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace zelvan {
@@ -22,13 +23,20 @@ constexpr std::int32_t Saturated = 100000;
 
 } // namespace
 
-std::optional<std::int16_t> TextToInteger(std::string_view text, char localeDecimalSeparator)
+std::optional<std::int16_t> TextToInteger(std::string_view text, char localeDecimalSeparator,
+                                          std::string_view localeGroupSeparator)
 {
-    const char separator = IsDigit(localeDecimalSeparator) || IsBlank(localeDecimalSeparator) ||
-                                   localeDecimalSeparator == '+' || localeDecimalSeparator == '-'
-                               ? '.'
-                               : localeDecimalSeparator;
-    const auto isSeparator = [separator](char c) { return c == '.' || c == separator; };
+    const auto partOfANumber = [](char c) {
+        return IsDigit(c) || IsBlank(c) || c == '+' || c == '-';
+    };
+    const char separator = partOfANumber(localeDecimalSeparator) ? '.' : localeDecimalSeparator;
+    std::string_view group = localeGroupSeparator;
+    if (group.empty() || group == std::string_view(&separator, 1) ||
+        std::any_of(group.begin(), group.end(), partOfANumber))
+        group = {};
+    // Where '.' groups digits it is no decimal point, however common one is.
+    const bool pointIsDecimal = group != ".";
+    const auto isSeparator = [&](char c) { return c == separator || (c == '.' && pointIsDecimal); };
 
     std::size_t i = 0;
     const std::size_t n = text.size();
@@ -45,11 +53,30 @@ std::optional<std::int16_t> TextToInteger(std::string_view text, char localeDeci
     // enough to tell that they are out of range.
     std::int32_t whole = 0;
     std::size_t digits = 0;
-    for (; i < n && IsDigit(text[i]); ++i, ++digits) {
-        whole = whole * 10 + (text[i] - '0');
-        if (whole > Saturated)
-            whole = Saturated;
+    // Digits since the last group separator, and whether there was one.
+    std::size_t inGroup = 0;
+    bool grouped = false;
+    while (i < n) {
+        if (IsDigit(text[i])) {
+            whole = whole * 10 + (text[i] - '0');
+            if (whole > Saturated)
+                whole = Saturated;
+            ++i;
+            ++digits;
+            ++inGroup;
+        } else if (!group.empty() && digits > 0 && text.substr(i).starts_with(group)) {
+            // One to three digits before the first separator, three before the others.
+            if (grouped ? inGroup != 3 : inGroup > 3)
+                return std::nullopt;
+            grouped = true;
+            inGroup = 0;
+            i += group.size();
+        } else {
+            break;
+        }
     }
+    if (grouped && inGroup != 3)
+        return std::nullopt;
 
     // Rounding needs only how the fraction compares with one half: its first
     // digit, and for a 5 whether any later digit is not zero.
@@ -97,9 +124,11 @@ std::optional<std::int16_t> TextToInteger(std::string_view text, char localeDeci
     return static_cast<std::int16_t>(value);
 }
 
-std::optional<std::int16_t> AlarmMinutes(std::string_view text, char localeDecimalSeparator)
+std::optional<std::int16_t> AlarmMinutes(std::string_view text, char localeDecimalSeparator,
+                                         std::string_view localeGroupSeparator)
 {
-    const std::int16_t minutes = TextToInteger(text, localeDecimalSeparator).value_or(0);
+    const std::int16_t minutes =
+        TextToInteger(text, localeDecimalSeparator, localeGroupSeparator).value_or(0);
     if (minutes < 1 || minutes > 60)
         return std::nullopt;
     return minutes;

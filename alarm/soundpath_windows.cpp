@@ -8,6 +8,8 @@
 
 namespace zelvan {
 
+// The stand-in folder is not needed where the Windows directory is real; it
+// stays unnamed so that the unused parameter draws no warning.
 std::string SystemSoundPath(const std::string & /*standInFolder*/)
 {
     char buffer[254] = {};

@@ -10,6 +10,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -558,6 +559,58 @@ TEST_F(AlarmHandTest, ComesBackWithEveryRepaint)
     const_cast<QImage &>(Picture1().Canvas()).fill(Qt::green);
     Picture1().Refresh();
     EXPECT_TRUE(QTest::qWaitFor([&] { return RedHandTowards(5); }));
+}
+
+TEST_F(AlarmDialogTest, AfterTheDialogOnlyTheButtonEnterPressesLooksLikeTheDefault)
+{
+    QPushButton &cmdStart = *form.findChild<QPushButton *>("cmdStart");
+    // Opened with the mouse, the dialog hands the focus back to "Alarm...".
+    RunAlarmDialog([](Form2 &d) { QTest::mouseClick(&cmdCancel(d), Qt::LeftButton); });
+    QTRY_VERIFY(cmdSetAlert().hasFocus());
+    EXPECT_TRUE(cmdSetAlert().isDefault());
+    EXPECT_FALSE(cmdStart.isDefault());
+    // And Enter does press that button.
+    DriveModal([&] { QTest::keyClick(&cmdSetAlert(), Qt::Key_Return); },
+               [](Form2 &d) { d.reject(); });
+    EXPECT_EQ(cmdStart.text(), "Start");
+}
+
+TEST_F(AlarmDialogTest, TheFocusedCheckBoxShowsItsFocusMarkerWithoutATab)
+{
+    RunAlarmDialog([](Form2 &d) {
+        QCheckBox &box = chkEnabled(d);
+        ASSERT_TRUE(box.hasFocus());
+        const QImage shown = box.grab().toImage();
+        // The same box drawn as before any key was pressed, without the marker.
+        d.setAttribute(Qt::WA_KeyboardFocusChange, false);
+        const QImage unmarked = box.grab().toImage();
+        EXPECT_NE(shown, unmarked);
+        d.reject();
+    });
+}
+
+// In Italian ',' is the decimal separator and '.' groups thousands.
+TEST_F(AlarmDialogTest, ReadsTheMinutesWithTheLocalesSeparators)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    ArmAt("2,5");
+    EXPECT_EQ(form.AlarmSeconds(), 120);
+    EXPECT_TRUE(messageBox.shown.empty());
+    for (const char *text : {"1.000", "1.5"}) {
+        SCOPED_TRACE(text);
+        messageBox.shown.clear();
+        RunAlarmDialog([&](Form2 &d) {
+            TypeMinutes(d, text);
+            QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
+            EXPECT_TRUE(d.isVisible());
+            d.reject();
+        });
+        ASSERT_EQ(messageBox.shown.size(), 1u);
+        EXPECT_EQ(messageBox.shown[0].text, "Impostare un valore tra 1 e 60 minuti.");
+        EXPECT_EQ(form.AlarmSeconds(), 120);
+    }
+    QLocale::setDefault(before);
 }
 
 } // namespace

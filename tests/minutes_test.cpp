@@ -131,5 +131,76 @@ INSTANTIATE_TEST_SUITE_P(Rows, TextToIntegerTest, ::testing::ValuesIn(Rows),
                              return std::string(info.param.name);
                          });
 
+struct LocaleRow
+{
+    const char *name;
+    std::string text;
+    char decimal;
+    std::string group;
+    std::optional<std::int16_t> expected;
+};
+
+void PrintTo(const LocaleRow &row, std::ostream *os)
+{
+    *os << row.name << ": \"" << row.text << "\" with decimal '" << row.decimal << "' and group \""
+        << row.group << "\"";
+}
+
+class LocaleSeparatorsTest : public ::testing::TestWithParam<LocaleRow>
+{
+};
+
+TEST_P(LocaleSeparatorsTest, FollowsTheLocalesDecimalAndGroupSeparators)
+{
+    const LocaleRow &row = GetParam();
+    EXPECT_EQ(TextToInteger(row.text, row.decimal, row.group), row.expected);
+}
+
+const LocaleRow LocaleRows[] = {
+    // Italian (German alike): ',' is the decimal separator and '.' groups thousands.
+    {"ItalianThousand", "1.000", ',', ".", 1000},
+    {"ItalianThousandAndAHalf", "1.000,5", ',', ".", 1000},
+    {"ItalianMillionsOutOfRange", "1.000.000", ',', ".", nullopt},
+    {"ItalianDecimalComma", "1,5", ',', ".", 2},
+    {"ItalianPointIsNoDecimalSeparator", "1.5", ',', ".", nullopt},
+    {"ItalianShortGroup", "1.00", ',', ".", nullopt},
+    {"ItalianLongGroup", "1.0000", ',', ".", nullopt},
+    {"ItalianLongFirstGroup", "1234.567", ',', ".", nullopt},
+    {"ItalianTrailingPoint", "5.", ',', ".", nullopt},
+    {"ItalianLeadingPoint", ".5", ',', ".", nullopt},
+    {"ItalianPlain", " 45 ", ',', ".", 45},
+    {"ItalianSignedThousands", "-12.345", ',', ".", -12345},
+    {"ItalianTwoSeparatorsInARow", "1..000", ',', ".", nullopt},
+    // English: '.' is the decimal separator and ',' groups thousands.
+    {"EnglishThousand", "1,000", '.', ",", 1000},
+    {"EnglishDecimalPoint", "1.5", '.', ",", 2},
+    {"EnglishShortGroup", "1,5", '.', ",", nullopt},
+    {"EnglishGroupedAndFraction", "32,767.4", '.', ",", 32767},
+    {"EnglishGroupedOutOfRange", "32,768", '.', ",", nullopt},
+    // French: a narrow no-break space groups, in UTF-8.
+    {"FrenchThousand", "1\xe2\x80\xaf" "000", ',', "\xe2\x80\xaf", 1000},
+    {"FrenchDecimalComma", "2,5", ',', "\xe2\x80\xaf", 2},
+    {"FrenchHalfASeparator",
+     "1\xe2\x80"
+     "000",
+     ',', "\xe2\x80\xaf", nullopt},
+    // Separators that could be read as part of a number group nothing.
+    {"BlankGroupIgnored", "1 000", '.', " ", nullopt},
+    {"DigitGroupIgnored", "10", '.', "0", 10},
+    {"GroupEqualToDecimalIgnored", "1,5", ',', ",", 2},
+};
+
+INSTANTIATE_TEST_SUITE_P(Locales, LocaleSeparatorsTest, ::testing::ValuesIn(LocaleRows),
+                         [](const ::testing::TestParamInfo<LocaleRow> &info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(AlarmMinutes, ItalianThousandIsOutOfRange)
+{
+    EXPECT_EQ(AlarmMinutes("1.000", ',', "."), nullopt);
+    EXPECT_EQ(AlarmMinutes("1,000", ',', "."), 1);
+    EXPECT_EQ(AlarmMinutes("1.000", '.', ","), 1);
+}
+
 } // namespace
 } // namespace zelvan

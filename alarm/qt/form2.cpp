@@ -16,13 +16,19 @@ namespace zelvan {
 namespace {
 
 // The user's decimal separator when it is a single ASCII character; the
-// conversion always takes '.' as well.
+// conversion takes '.' as well unless the locale groups digits with it.
+// QLocale() is the system's locale unless the program sets another.
 char LocaleDecimalSeparator()
 {
-    const QString point = QLocale::system().decimalPoint();
+    const QString point = QLocale().decimalPoint();
     if (point.size() == 1 && point.at(0).unicode() < 0x80)
         return static_cast<char>(point.at(0).unicode());
     return '.';
+}
+
+std::string LocaleGroupSeparator()
+{
+    return QLocale().groupSeparator().toStdString();
 }
 
 } // namespace
@@ -108,6 +114,15 @@ Flag Form2::CallAlarmSetting(QWidget *parent, Flag &Enabled, std::int16_t &times
     return DlgAccepted;
 }
 
+void Form2::showEvent(QShowEvent *event)
+{
+    // The dialog is worked from the keyboard: the focused control shows its
+    // marker from the start, not only after the first Tab. Showing a window
+    // clears the flag, so it is set once the dialog shows.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    QDialog::showEvent(event);
+}
+
 void Form2::Form_Load()
 {
     chkEnabled->setCheckState(IsTrue(DlgEnabled) ? Qt::Checked : Qt::Unchecked);
@@ -120,8 +135,8 @@ void Form2::cmdOK_Click()
     // Only a plain tick arms the alarm; a greyed box does not.
     DlgEnabled = ToFlag(chkEnabled->checkState() == Qt::Checked);
     if (IsTrue(DlgEnabled)) {
-        const std::optional<std::int16_t> minutes =
-            AlarmMinutes(txtTimeSet->text().toStdString(), LocaleDecimalSeparator());
+        const std::optional<std::int16_t> minutes = AlarmMinutes(
+            txtTimeSet->text().toStdString(), LocaleDecimalSeparator(), LocaleGroupSeparator());
         if (!minutes) {
             m_messageBox.Warning(MinutesWarning, windowTitle().toStdString());
             return;

@@ -51,6 +51,9 @@ public:
     static constexpr const char *Caption = "Alarm Setting";
     static constexpr const char *MinutesWarning = "Impostare un valore tra 1 e 60 minuti.";
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void Form_Load();
     void cmdOK_Click();

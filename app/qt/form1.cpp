@@ -16,11 +16,14 @@
 #include "platform/qt/timer.h"
 #include "platform/sound.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -43,10 +46,54 @@ QFont ReadoutFont()
     return font;
 }
 
+// A focused button takes Enter itself and then looks like the default button,
+// so the window's default button gives up that look while the other button
+// has the focus, as buttons in a dialog do. A popup menu leaves things as they are.
+class DefaultLookFollowsFocus final : public QObject
+{
+public:
+    DefaultLookFollowsFocus(QPushButton *defaultButton, QObject *parent)
+        : QObject(parent), m_defaultButton(defaultButton)
+    {
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) &&
+            static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
+            m_defaultButton->setDefault(event->type() == QEvent::FocusOut);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPushButton *m_defaultButton;
+};
+
+// Screen readers announce the main window as a window (a frame), as they do
+// the alarm dialog; a plain widget would be read as a "filler".
+class AccessibleForm1 final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleForm1(QWidget *form) : QAccessibleWidget(form, QAccessible::Window) {}
+};
+
+QAccessibleInterface *AccessibleForm1Factory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(Form1::staticMetaObject.className()) && object &&
+        object->isWidgetType())
+        return new AccessibleForm1(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
 } // namespace
 
 Form1::Form1(Form1Services services) : m_services(std::move(services))
 {
+    static const bool accessibleFactoryInstalled = [] {
+        QAccessible::installFactory(AccessibleForm1Factory);
+        return true;
+    }();
+    Q_UNUSED(accessibleFactoryInstalled);
     UseRealServicesWhereNoneGiven();
     SetUpWindow();
     CreatePicture1();
@@ -132,6 +179,7 @@ void Form1::CreateCmdSetAlert()
     cmdSetAlert->setObjectName("cmdSetAlert");
     PlaceInTwips(*cmdSetAlert, 1440, 3120, 1215, 375);
     cmdSetAlert->setAutoDefault(true);
+    cmdSetAlert->installEventFilter(new DefaultLookFollowsFocus(cmdStart, cmdSetAlert));
     connect(cmdSetAlert, &QPushButton::clicked, this, [this] { cmdSetAlert_Click(); });
     cmdSetAlert->setAccessibleName("Alarm");
     cmdSetAlert->setAccessibleDescription(
@@ -352,6 +400,13 @@ void Form1::keyPressEvent(QKeyEvent *event)
     // Enter anywhere in the window clicks the default button.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         cmdStart->click();
+        return;
+    }
+    // Shift+F10 asks for the context menu, as the menu key does.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, rect().center(),
+                                  mapToGlobal(rect().center()));
+        contextMenuEvent(&menuKey);
         return;
     }
     QWidget::keyPressEvent(event);

@@ -48,15 +48,8 @@ holds() { awk "BEGIN { exit !($1) }"; }
 
 start_app "$1"
 window=$(wait_window '^Zelvan - ')
-xdotool windowfocus --sync "$window"
 # Tab to "Alarm...", open the dialog, check the box, type 1 in the text box, Enter.
-xdotool key Tab Return
-dialog=$(wait_window '^Alarm Setting$')
-xdotool windowfocus --sync "$dialog"
-xdotool key space Tab
-xdotool type 1
-xdotool key Return
-within 5 dialog_closed || fail "the dialog stayed open"
+arm_alarm "$window" 1 keyboard
 within 2 dial_alarm_hand "$window" 1 || fail "no red alarm hand after arming"
 
 # Click "Start" (120, 3120 twips: 8, 208 pixels).
