@@ -2,6 +2,10 @@
 # Helpers for tests under a window manager: openbox, a full EWMH window
 # manager, on the test's own Xvfb. Source after lib.sh.
 
+# A command that fails outside a check stops the test: say which.
+set -E
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
+
 start_openbox() {
     local tool
     for tool in openbox xprop xwininfo; do
