@@ -2,7 +2,8 @@
 #pragma once
 
 // The alarm dialog keeps the names of the form it grew from; they are the
-// program's vocabulary, used by the tests and by screen readers' object names:
+// program's vocabulary and the widgets' object names, by which tests and
+// accessibility tools find them:
 //   Form2             this dialog; Form1 is the stopwatch window that opens it
 //   chkEnabled        the "Abilita l'allarme" check box
 //   Label1            the label of the minutes box

@@ -2,18 +2,20 @@
 #pragma once
 
 // The stopwatch window keeps the names of the form it grew from; they are the
-// program's vocabulary, used by the tests and by screen readers' object names:
+// program's vocabulary and the widgets' object names, by which tests and
+// accessibility tools find them:
 //   Form1            this window; Form2 is the alarm dialog
 //   Picture1         the dial canvas (PictureBox), drawn in twips
 //   Text1            the elapsed-time readout (ReadoutBox)
 //   cmdStart         the Start / Stop / Continue button
 //   cmdSetAlert      the "Alarm..." button that opens Form2
-//   Timer1           the one-second timer; Timer1_Timer is its tick
-//   Form_Load        zeroes the count when the window is made
+//   Timer1           the one-second timer (m_services.timer); Timer1_Timer its tick
+//   Form_Load        zeroes the count and takes LastTick as the window is made
 //   xxx_Click        the handler of control xxx's click; Picture1_Paint its repaint
-//   ElapsedSeconds   the count; ElapsedText the same as HH:MM:SS
-//   LastTick         the clock reading the count was last brought up to
-//   AlarmEnabled     whether the alarm is armed; AlarmSeconds when it rings
+//   ElapsedSeconds   the count; ElapsedText the same as HH:MM:SS (in m_state)
+//   LastTick         the clock reading the count was last brought up to (m_lastTick)
+//   AlarmEnabled     whether the alarm is armed; AlarmSeconds when it rings (in m_state)
+//   Running          whether the count runs (m_running)
 //   Flag             a -1 (True) / 0 (False) boolean, as the form stored it
 //   Twips            1/1440 inch, the unit of every position and size
 //

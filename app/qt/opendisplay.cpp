@@ -3,10 +3,13 @@
 
 #include "app/displaycheck.h"
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace zelvan {
@@ -29,17 +32,23 @@ std::mutex g_heldMutex;
 std::vector<HeldMessage> g_held;
 QtMessageHandler g_previousHandler = nullptr;
 
+constexpr std::chrono::seconds OpenDisplayTimeout(30);
+
+// One line for the user, then out: Qt is half-built, so no destructors run.
+[[noreturn]] void GiveUp()
+{
+    const std::string line = "zelvan: " + DisplayFailureLine() + "\n";
+    std::fputs(line.c_str(), stderr);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
 void HoldWhileOpening(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    if (type == QtFatalMsg) {
-        // Qt gives up on the display (every platform it tried has failed) and
-        // would abort next. What it logged before is about the same failure.
-        const std::string line = "zelvan: " + DisplayFailureLine() + "\n";
-        std::fputs(line.c_str(), stderr);
-        std::fflush(stderr);
-        // Qt is half-built: leave without running its destructors.
-        std::_Exit(1);
-    }
+    // Qt gives up on the display (every platform it tried has failed) and
+    // would abort next. What it logged before is about the same failure.
+    if (type == QtFatalMsg)
+        GiveUp();
     const std::lock_guard lock(g_heldMutex);
     g_held.push_back({type, context.file ? context.file : "", context.line,
                       context.function ? context.function : "",
@@ -67,9 +76,27 @@ void ShowHeld()
 
 std::unique_ptr<QApplication> OpenDisplay(int &argc, char **argv)
 {
+    // A display server that takes the connection and never answers (a hung
+    // compositor, a host that drops the packets) would keep Qt waiting for
+    // ever, with no window and no word: give up after a generous while.
+    std::mutex mutex;
+    std::condition_variable done;
+    bool opened = false;
+    std::thread watchdog([&] {
+        std::unique_lock lock(mutex);
+        if (!done.wait_for(lock, OpenDisplayTimeout, [&] { return opened; }))
+            GiveUp();
+    });
+
     g_previousHandler = qInstallMessageHandler(HoldWhileOpening);
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(g_previousHandler);
+    {
+        const std::lock_guard lock(mutex);
+        opened = true;
+    }
+    done.notify_one();
+    watchdog.join();
     ShowHeld();
     return app;
 }

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Every display that cannot be opened gets one line naming it and exit status 1,
 # never Qt's abort: unset, unreachable, malformed, remote, a screen the server
-# lacks, and a Wayland socket nobody answers.
+# lacks, and a Wayland socket nobody answers, dead or silent.
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
 app=$1
@@ -40,4 +40,14 @@ perl -MIO::Socket::UNIX -e 'IO::Socket::UNIX->new(Local => $ARGV[0], Listen => 1
 check "dead Wayland socket" "WAYLAND_DISPLAY=dead-wayland" \
     QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=dead-wayland
 check "Wayland without a socket" "WAYLAND_DISPLAY=wayland-0" QT_QPA_PLATFORM=wayland
+
+# A socket that takes the connection and never answers: the program gives up
+# after its 30 s instead of waiting for ever.
+perl -MIO::Socket::UNIX -e '
+    my $s = IO::Socket::UNIX->new(Local => $ARGV[0], Listen => 5) or die "$!\n";
+    sleep 120' "$XDG_RUNTIME_DIR/silent-wayland" &
+PIDS+=($!)
+for i in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/silent-wayland" ] && break; sleep 0.05; done
+check "silent Wayland socket" "WAYLAND_DISPLAY=silent-wayland" \
+    QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=silent-wayland
 echo "all displays that cannot be opened were reported"

@@ -20,7 +20,7 @@ if [ -z "$fuzzer" ]; then
 fi
 
 # Seeds: what users type, and what they should not.
-for seed in 5 " 5 " 60 60.5 4.5 0.5 -3 abc "" 32767 32768 1e400 5,5 +1 .5 5. "1 2"; do
+for seed in 5 " 5 " 60 60.5 4.5 0.5 -3 abc "" 32767 32768 1e400 5,5 +1 .5 5. "1 2" 1.000 1,000 12.345,6; do
     printf '%s' "$seed" >"$out/corpus/seed-$(printf '%s' "$seed" | md5sum | cut -c1-8)"
 done
 
