@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace zelvan {
 namespace {
@@ -39,6 +41,8 @@ protected:
     std::vector<std::size_t> attention;
 };
 
+const std::string Chime = "/opt/zelvan/share/zelvan/Media/TaDa.wav";
+
 TEST_F(CheckAlarmTest, AsksForAttentionOnceBeforeSoundingOrWarning)
 {
     for (const bool present : {true, false}) {
@@ -58,73 +62,76 @@ TEST_F(CheckAlarmTest, AsksForAttentionOnceBeforeSoundingOrWarning)
     }
 }
 
-TEST_F(CheckAlarmTest, FiresOnceTheCountReachesTheAlarmTime)
+TEST_F(CheckAlarmTest, FiresOnceTheCountHasReachedTheAlarmTime)
 {
-    CheckAlarm(AlarmEnabled, 59, 60, "Zelvan - 00:00:59", Outputs());
-    EXPECT_EQ(AlarmEnabled, True);
-    EXPECT_TRUE(sound.played.empty());
+    const struct
+    {
+        const char *name;
+        std::int32_t elapsed;
+        std::int16_t alarm;
+        bool fires;
+    } rows[] = {
+        {"a second early", 59, 60, false},
+        {"on the second", 60, 60, true},
+        {"a time already passed", 4000, 300, true},
+        {"a negative time, behind any count", 0, -1, true},
+        {"the largest time, not yet reached", 32766, 32767, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        AlarmEnabled = True;
+        sound.played.clear();
+        CheckAlarm(AlarmEnabled, row.elapsed, row.alarm, "Zelvan - 00:01:00", Outputs());
+        EXPECT_EQ(AlarmEnabled, row.fires ? False : True);
+        EXPECT_EQ(sound.played, row.fires ? std::vector{Chime} : std::vector<std::string>{});
+    }
+    // A sound that plays needs no message, then or later.
+    sound.DeliverFailures();
+    EXPECT_TRUE(messageBox.shown.empty());
 
-    CheckAlarm(AlarmEnabled, 60, 60, "Zelvan - 00:01:00", Outputs());
-    EXPECT_EQ(AlarmEnabled, False);
-    ASSERT_EQ(sound.played.size(), 1u);
-    EXPECT_EQ(sound.played[0], "/opt/zelvan/share/zelvan/Media/TaDa.wav");
-    EXPECT_TRUE(messageBox.shown.empty()) << "a sound that plays shows no message";
-
-    // Disarmed: later counts do nothing.
-    CheckAlarm(AlarmEnabled, 61, 60, "Zelvan - 00:01:01", Outputs());
-    EXPECT_EQ(sound.played.size(), 1u);
-}
-
-TEST_F(CheckAlarmTest, FiresAtOnceForATimeAlreadyPassed)
-{
-    CheckAlarm(AlarmEnabled, 4000, 300, "Zelvan - 01:06:40", Outputs());
-    EXPECT_EQ(AlarmEnabled, False);
-    EXPECT_EQ(sound.played.size(), 1u);
-}
-
-TEST_F(CheckAlarmTest, ComparesWithTheAlarmTimeAsASignedValue)
-{
-    // A negative alarm time is behind any count.
-    CheckAlarm(AlarmEnabled, 0, -1, "Zelvan - 00:00:00", Outputs());
-    EXPECT_EQ(AlarmEnabled, False);
+    // Fired, it stays disarmed: later counts do nothing.
     AlarmEnabled = True;
-    // The largest 16-bit time is not yet reached by a count just below it.
-    CheckAlarm(AlarmEnabled, 32766, 32767, "Zelvan - 09:06:06", Outputs());
-    EXPECT_EQ(AlarmEnabled, True);
+    CheckAlarm(AlarmEnabled, 60, 60, "Zelvan - 00:01:00", Outputs());
+    sound.played.clear();
+    CheckAlarm(AlarmEnabled, 61, 60, "Zelvan - 00:01:01", Outputs());
+    EXPECT_TRUE(sound.played.empty());
 }
 
-TEST_F(CheckAlarmTest, WarnsWhenTheChimeIsMissing)
+TEST_F(CheckAlarmTest, WarnsWhenTheChimeIsMissingAndIsDisarmedBeforeThat)
 {
     chimePresent = false;
+    std::vector<Flag> armedWhileOpen;
+    // A tick behind the open warning checks the alarm again: it must not fire twice.
+    messageBox.whileOpen = [&] {
+        armedWhileOpen.push_back(AlarmEnabled);
+        if (armedWhileOpen.size() == 1)
+            CheckAlarm(AlarmEnabled, 301, 300, "Zelvan - 00:05:01", Outputs());
+    };
     CheckAlarm(AlarmEnabled, 300, 300, "Zelvan - 00:05:00", Outputs());
+    EXPECT_EQ(armedWhileOpen, std::vector<Flag>{False});
     EXPECT_TRUE(sound.played.empty());
     ASSERT_EQ(messageBox.shown.size(), 1u);
     EXPECT_EQ(messageBox.shown[0].text, "Tempo scaduto!");
     EXPECT_EQ(messageBox.shown[0].title, "Zelvan - 00:05:00");
-    EXPECT_EQ(tested, std::vector<std::string>{"/opt/zelvan/share/zelvan/Media/TaDa.wav"});
+    EXPECT_EQ(tested, std::vector<std::string>{Chime});
 }
 
-TEST_F(CheckAlarmTest, WarnsWhenTheChimeCannotBePlayed)
+TEST_F(CheckAlarmTest, WarnsLaterWhenTheChimeCannotBePlayed)
 {
     sound.fails = true;
-    CheckAlarm(AlarmEnabled, 60, 60, "Zelvan - 00:01:00", Outputs());
-    EXPECT_EQ(sound.played.size(), 1u);
+    {
+        // The caption of the moment it fired, though the window's has moved on.
+        std::string caption = "Zelvan - 00:01:00";
+        CheckAlarm(AlarmEnabled, 60, 60, caption, Outputs());
+        caption = "Zelvan - 00:01:01";
+    }
+    EXPECT_EQ(AlarmEnabled, False);
+    EXPECT_EQ(sound.played, std::vector{Chime});
+    EXPECT_TRUE(messageBox.shown.empty()) << "the failure comes after the tick";
+    sound.DeliverFailures();
     ASSERT_EQ(messageBox.shown.size(), 1u);
     EXPECT_EQ(messageBox.shown[0].text, "Tempo scaduto!");
     EXPECT_EQ(messageBox.shown[0].title, "Zelvan - 00:01:00");
-}
-
-TEST_F(CheckAlarmTest, ATickBehindTheOpenWarningDoesNotFireAgain)
-{
-    chimePresent = false;
-    int checksWhileOpen = 0;
-    messageBox.whileOpen = [&] {
-        ++checksWhileOpen;
-        CheckAlarm(AlarmEnabled, 61, 60, "Zelvan - 00:01:01", Outputs());
-    };
-    CheckAlarm(AlarmEnabled, 60, 60, "Zelvan - 00:01:00", Outputs());
-    EXPECT_EQ(checksWhileOpen, 1);
-    EXPECT_EQ(messageBox.shown.size(), 1u);
 }
 
 TEST(SoundPath, FollowsTheWindowsDirectory)

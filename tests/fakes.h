@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zelvan::testing {
@@ -96,18 +97,34 @@ public:
     std::function<void()> whileOpen;
 };
 
+// Keeps the real players' contract: a failure never comes inside the call,
+// only later, when the caller's event loop has its turn.
 class FakeSoundPlayer final : public SoundPlayer
 {
 public:
     void PlayAsync(const std::string &path, std::function<void()> onFailure) override
     {
         played.push_back(path);
-        if (fails)
-            onFailure();
+        if (fails && onFailure)
+            post(std::move(onFailure));
+    }
+
+    // The event loop's turn: delivers the failures posted so far.
+    void DeliverFailures()
+    {
+        for (auto &failure : std::exchange(m_pending, {}))
+            failure();
     }
 
     std::vector<std::string> played;
     bool fails = false;
+    // How a failure reaches the event loop; GUI tests post it to Qt's.
+    std::function<void(std::function<void()>)> post = [this](std::function<void()> failure) {
+        m_pending.push_back(std::move(failure));
+    };
+
+private:
+    std::vector<std::function<void()>> m_pending;
 };
 
 // One drawing operation, with everything a test may want to check.

@@ -2,12 +2,14 @@
 #include "alarm/qt/form2.h"
 #include "app/qt/form1.h"
 #include "canvas.h"
+#include "eventually.h"
 #include "fakes.h"
 #include "platform/qt/picturebox.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -81,6 +83,9 @@ protected:
     AlarmDialogTest() : form({&clock, &timer, &messageBox, &sound, {}})
     {
         form.SetAlert([this] { ++alerts; });
+        sound.post = [](std::function<void()> failure) {
+            QTimer::singleShot(0, qApp, std::move(failure));
+        };
     }
 
     void SetUp() override
@@ -108,7 +113,7 @@ protected:
             driven = true;
             // The window system activates the dialog a little after it shows, and
             // only then does the keyboard reach it.
-            EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->isActiveWindow(); }));
+            EXPECT_EVENTUALLY_TRUE(dialog->isActiveWindow());
             drive(*dialog);
             if (dialog->isVisible()) {
                 ADD_FAILURE() << "the dialog was left open";
@@ -206,24 +211,26 @@ TEST_F(AlarmDialogTest, OpensAsAFixedModalDialogOverTheMainWindow)
         EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
         EXPECT_FALSE(flags & Qt::WindowContextHelpButtonHint);
         EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
-        // 3390 x 1440 twips at 96 dpi, and it cannot be resized.
-        EXPECT_EQ(d.size(), QSize(226, 96));
+        // It cannot be resized.
         EXPECT_EQ(d.minimumSize(), d.maximumSize());
 
         EXPECT_EQ(chkEnabled(d).text(), "Abilita l'allarme");
-        EXPECT_EQ(chkEnabled(d).geometry(), QRect(8, 8, 121, 25));
         const auto *label = d.findChild<QLabel *>("Label1");
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->text(), "Tempo limite in minuti:");
-        EXPECT_EQ(label->geometry().topLeft(), QPoint(8, 40));
         // The whole text shows, in whatever font the system supplies.
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
-        EXPECT_LE(label->geometry().right(), txtTimeSet(d).geometry().left());
-        EXPECT_EQ(txtTimeSet(d).geometry(), QRect(136, 32, 81, 25));
         EXPECT_EQ(cmdOK(d).text(), "OK");
-        EXPECT_EQ(cmdOK(d).geometry(), QRect(8, 64, 81, 25));
         EXPECT_EQ(cmdCancel(d).text(), "Annulla");
-        EXPECT_EQ(cmdCancel(d).geometry(), QRect(136, 64, 81, 25));
+        // Every control shows whole: inside the dialog, and none over another.
+        const QList<QWidget *> controls = d.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        for (const QWidget *control : controls) {
+            const std::string name = control->objectName().toStdString();
+            EXPECT_TRUE(d.rect().contains(control->geometry())) << name;
+            for (const QWidget *other : controls)
+                EXPECT_TRUE(other == control || !other->geometry().intersects(control->geometry()))
+                    << name << " overlaps " << other->objectName().toStdString();
+        }
         // In the faces the layout was made for, whatever the system's sans serif.
         const QStringList layoutFaces = {"Microsoft Sans Serif", "Liberation Sans", "Arimo",
                                          "Arial"};
@@ -265,12 +272,12 @@ TEST_F(AlarmDialogTest, ArmsDisarmsAndRemembersTheMinutes)
     EXPECT_EQ(form.AlarmSeconds(), 300);
 
     // Reopened, it shows the setting; clearing the box disarms but keeps the
-    // time, and whatever is in the text box then goes unread.
+    // time: what is in the text box then goes unread.
     RunAlarmDialog([](Form2 &d) {
         EXPECT_TRUE(chkEnabled(d).isChecked());
         EXPECT_EQ(txtTimeSet(d).text(), "5");
         SetChecked(d, false);
-        TypeMinutes(d, "abc");
+        TypeMinutes(d, "30");
         QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
     });
     EXPECT_EQ(form.AlarmEnabled(), False);
@@ -426,6 +433,24 @@ TEST_F(AlarmDialogTest, EnterPressesOkUnlessAnotherButtonHasTheFocus)
     EXPECT_EQ(form.AlarmSeconds(), 900);
 }
 
+TEST_F(AlarmDialogTest, GivesTheKeyboardBackToTheMainWindow)
+{
+    for (const bool confirm : {true, false}) {
+        SCOPED_TRACE(confirm ? "OK" : "Annulla");
+        RunAlarmDialog([&](Form2 &d) { (confirm ? cmdOK(d) : cmdCancel(d)).click(); });
+        // What the user types next reaches the main window: Ctrl+R resets the count.
+        ASSERT_EVENTUALLY_EQ(QGuiApplication::focusWindow(), form.windowHandle());
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::mouseClick(form.findChild<QPushButton *>("cmdStart"), Qt::LeftButton);
+        clock.Advance(1);
+        timer.Tick();
+        ASSERT_EQ(form.ElapsedSeconds(), 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::ControlModifier);
+        EXPECT_EQ(form.ElapsedSeconds(), 0);
+        QTest::mouseClick(form.findChild<QPushButton *>("cmdStart"), Qt::LeftButton);
+    }
+}
+
 // CallAlarmSetting on its own, as any owner would call it.
 TEST_F(AlarmDialogTest, HandsBackSettingsOnlyWhenConfirmed)
 {
@@ -558,7 +583,36 @@ TEST_F(AlarmHandTest, ComesBackWithEveryRepaint)
     // The picture lost behind the program's back: a repaint draws the hand again.
     const_cast<QImage &>(Picture1().Canvas()).fill(Qt::green);
     Picture1().Refresh();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return RedHandTowards(5); }));
+    EXPECT_EVENTUALLY_TRUE(RedHandTowards(5));
+}
+
+// The armed alarm fires on the tick that reaches it, under the caption of that
+// tick, and is then disarmed: the hand goes and the dialog shows the box clear.
+TEST_F(AlarmHandTest, FiresOnceOnTheTickThatReachesIt)
+{
+    sound.fails = true; // so that the warning shows when and under what it fires
+    ArmAt("1");
+    QTest::mouseClick(&cmdStart(), Qt::LeftButton);
+    for (int i = 0; i < 59; ++i)
+        Tick();
+    EXPECT_TRUE(sound.played.empty());
+    Tick();
+    EXPECT_EQ(sound.played.size(), 1u);
+    EXPECT_EQ(form.AlarmEnabled(), False);
+    Tick(); // the failure comes after the tick, and the count goes on meanwhile
+    ASSERT_EVENTUALLY_EQ(messageBox.shown.size(), 1u);
+    EXPECT_EQ(messageBox.shown[0].text, "Tempo scaduto!");
+    EXPECT_EQ(messageBox.shown[0].title, "Zelvan - 00:01:00");
+    EXPECT_EQ(form.windowTitle(), "Zelvan - 00:01:01");
+    for (int i = 0; i < 60; ++i)
+        Tick();
+    EXPECT_EQ(sound.played.size(), 1u);
+    EXPECT_EQ(messageBox.shown.size(), 1u);
+    RunAlarmDialog([](Form2 &d) {
+        EXPECT_FALSE(chkEnabled(d).isChecked());
+        EXPECT_EQ(txtTimeSet(d).text(), "1");
+        cmdCancel(d).click();
+    });
 }
 
 TEST_F(AlarmDialogTest, AfterTheDialogOnlyTheButtonEnterPressesLooksLikeTheDefault)

@@ -42,4 +42,9 @@ bool QtTimer::Enabled() const
     return m_timer->isActive();
 }
 
+Qt::TimerType QtTimer::TimerType() const
+{
+    return m_timer->timerType();
+}
+
 } // namespace zelvan

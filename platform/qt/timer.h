@@ -3,6 +3,8 @@
 
 #include "platform/timer.h"
 
+#include <QtCore/qnamespace.h>
+
 class QTimer;
 
 namespace zelvan {
@@ -17,6 +19,8 @@ public:
     void SetEnabled(bool enabled) override;
     bool Enabled() const override;
     void EnableAfter(int firstMilliseconds) override;
+    // Precise: a coarse timer may drift by up to 5 % and the readout would stutter.
+    Qt::TimerType TimerType() const;
 
 private:
     QTimer *m_timer;

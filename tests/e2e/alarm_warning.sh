@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: MIT
 # Arms a one-minute alarm through the dialog with the keyboard, starts the
 # stopwatch with the mouse, and expects the "Tempo scaduto!" warning titled with
-# the caption of that moment, while counting goes on. On the way, the red
-# alarm hand must show as soon as the dialog arms it, and go as soon as it
-# disarms it. The alarm cannot sound:
+# the caption of that moment, while counting goes on; the warning's text is read
+# as a screen reader reads it. On the way, the red alarm hand must show as soon
+# as the dialog arms it, and go as soon as it disarms it. The alarm cannot sound:
 #   alarm_warning.sh ZELVAN missing-chime     the chime file is not there
 #   alarm_warning.sh ZELVAN no-audio-device   the chime is there, but no sound server
 set -euo pipefail
@@ -29,6 +29,15 @@ no-audio-device)
 esac
 
 start_xvfb
+# A session bus with the accessibility bus on it, up before the program starts,
+# so that the program offers its windows' texts to screen readers.
+command -v dbus-daemon >/dev/null || fail "dbus-daemon is missing (scripts/test installs it)"
+dbus-daemon --session --nofork --print-address=3 3>"$WORK/bus" 2>/dev/null &
+PIDS+=($!)
+within 5 test -s "$WORK/bus" || fail "no session bus"
+export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$WORK/bus") QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null ||
+    fail "no accessibility bus"
 start_app "$binary"
 window=$(wait_window '^Zelvan - ')
 
@@ -70,4 +79,9 @@ sleep 2
 # The main window has counted on behind the open warning.
 [ "$(caption_seconds "$window")" -ge 61 ] || fail "counting stopped behind the warning"
 [ "$(xdotool getwindowname "$warning")" = "Zelvan - 00:01:00" ] || fail "warning title"
+# Its text, as a screen reader reads it (the main window has moved on to
+# another caption by now, so only the warning is read).
+texts=$(timeout 20 /usr/bin/python3 "$(dirname "$0")/accessible_texts.py" 'Zelvan - 00:01:00') ||
+    fail "the accessibility bus did not answer"
+grep -qx 'Tempo scaduto!' <<<"$texts" || fail "warning text: '$texts'"
 echo "warning shown, main window at $(xdotool getwindowname "$window")"
