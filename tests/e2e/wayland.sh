@@ -36,7 +36,7 @@ weston --backend=headless-backend.so --use-pixman --socket="$WAYLAND_DISPLAY" --
     --log="$WORK/weston.log" >/dev/null 2>&1 &
 PIDS+=($!)
 weston_ready() { [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]; }
-for i in $(seq 100); do weston_ready && break; sleep 0.05; done
+for i in $(seq 400); do weston_ready && break; sleep 0.05; done
 weston_ready || fail "weston did not open its socket (log: $(tail -n 3 "$WORK/weston.log"))"
 
 # The client's requests go to stderr with WAYLAND_DEBUG; every other line
@@ -45,7 +45,7 @@ QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$1" 2>"$WORK/wayland.log" &
 APP_PID=$!
 PIDS+=("$APP_PID")
 titled() { grep -q "set_title(\"Zelvan - 00:00:00\")" "$WORK/wayland.log"; }
-for i in $(seq 200); do titled && break; sleep 0.05; done
+for i in $(seq 600); do titled && break; sleep 0.05; done
 titled || fail "no xdg_toplevel.set_title(\"Zelvan - 00:00:00\") in the protocol log"
 grep -q "set_app_id(\"$app_id\")" "$WORK/wayland.log" || fail "no set_app_id(\"$app_id\")"
 grep -q 'xdg_toplevel' "$WORK/wayland.log" || fail "not a native xdg-shell window"
@@ -59,7 +59,7 @@ dial_shown() {
     wayland_box=$(ring_box "$shot")
     [ "${wayland_box%%+*}" = "${x11_box%%+*}" ]
 }
-for i in $(seq 20); do dial_shown && break; sleep 0.25; done
+for i in $(seq 60); do dial_shown && break; sleep 0.25; done
 [ -z "${ZELVAN_E2E_SHOTS:-}" ] || cp "$shot" "$ZELVAN_E2E_SHOTS/wayland.png"
 [ -f "$shot" ] || fail "weston-screenshooter wrote no picture"
 [ "${wayland_box%%+*}" = "${x11_box%%+*}" ] ||
