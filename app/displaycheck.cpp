@@ -16,7 +16,8 @@ std::string DisplayFailureLine(const EnvironmentReader &env)
     const std::string platform = env("QT_QPA_PLATFORM");
     const std::string x11 = env("DISPLAY");
     const std::string wayland = env("WAYLAND_DISPLAY");
-    // Without a platform named, X11 is used, and Wayland too where its display is set.
+    // Without a platform named, Qt uses X11, or on a Wayland session Wayland
+    // first: the Wayland display is named too wherever one is set.
     const bool triedX11 = platform.empty() || platform.find("xcb") != std::string::npos;
     const bool triedWayland =
         platform.find("wayland") != std::string::npos || (platform.empty() && !wayland.empty());
