@@ -550,7 +550,8 @@ TEST_F(ResetTest, DialMenuLeavesOutAlwaysOnTopOnWayland)
 {
     if (!QGuiApplication::platformName().startsWith("wayland"))
         GTEST_SKIP() << "needs the wayland platform";
-    ShowActive();
+    // Wayland lets no client activate itself: shown is as far as it goes.
+    Show();
     QTest::mouseClick(form.windowHandle(), Qt::RightButton, {},
                       Picture1().mapTo(&form, QPoint(70, 70)));
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());

@@ -82,6 +82,7 @@ class AlarmDialogTest : public ::testing::Test
 protected:
     AlarmDialogTest() : form({&clock, &timer, &messageBox, &sound, {}})
     {
+        form.SetAlert([this] { ++alerts; });
         sound.post = [](std::function<void()> failure) {
             QTimer::singleShot(0, qApp, std::move(failure));
         };
@@ -164,8 +165,39 @@ protected:
     FakeTimer timer;
     FakeMessageBox messageBox;
     FakeSoundPlayer sound;
+    // Requests for the user's attention.
+    int alerts = 0;
     Form1 form;
 };
+
+// The alarm draws the user's eye only when the user is elsewhere: with a window
+// of the program active it is seen there.
+TEST_F(AlarmDialogTest, AsksForAttentionOnlyWhenTheUserIsElsewhere)
+{
+    for (const bool active : {true, false}) {
+        SCOPED_TRACE(active ? "main window active" : "another program active");
+        alerts = 0;
+        ArmAt("1");
+        QPushButton &cmdStart = *form.findChild<QPushButton *>("cmdStart");
+        if (cmdStart.text() != "Stop")
+            cmdStart.click();
+        if (active) {
+            form.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        } else {
+            QApplication::setActiveWindow(nullptr);
+            ASSERT_EQ(QApplication::activeWindow(), nullptr);
+        }
+        const std::size_t heard = sound.played.size() + messageBox.shown.size();
+        for (int second = 0; second < 60 && form.AlarmEnabled() == True; ++second) {
+            clock.Advance(1);
+            timer.Tick();
+        }
+        ASSERT_EQ(form.AlarmEnabled(), False) << "the alarm did not fire";
+        EXPECT_EQ(sound.played.size() + messageBox.shown.size(), heard + 1);
+        EXPECT_EQ(alerts, active ? 0 : 1);
+    }
+}
 
 TEST_F(AlarmDialogTest, OpensAsAFixedModalDialogOverTheMainWindow)
 {

@@ -320,10 +320,7 @@ void Form1::CheckAlarm()
     zelvan::CheckAlarm(m_state.AlarmEnabled, m_state.ElapsedSeconds, m_state.AlarmSeconds,
                        windowTitle().toStdString(),
                        {*m_services.messageBox, *m_services.sound, IsNormalFile,
-                        m_services.soundFolder,
-                        // Nothing happens when the window is active already; the request
-                        // clears when the user activates the window.
-                        [this] { QApplication::alert(this); }});
+                        m_services.soundFolder, [this] { AskAttention(); }});
 }
 
 void Form1::ResetCount()
@@ -339,6 +336,19 @@ void Form1::ResetCount()
     if (cmdStart->text() == "Continue")
         cmdStart->setText("Start");
     UpdateDisplay(*Picture1, *this, m_state, m_tips);
+}
+
+void Form1::AskAttention()
+{
+    // Not while the user is at one of the program's windows (this one, the
+    // alarm dialog, a warning): the alarm is seen there. The request clears
+    // when the user activates the window.
+    if (QApplication::activeWindow())
+        return;
+    if (m_alert)
+        m_alert();
+    else
+        QApplication::alert(this);
 }
 
 void Form1::SetAlwaysOnTop(bool on)

@@ -32,7 +32,9 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <utility>
 
 class QAction;
 class QMenu;
@@ -75,6 +77,10 @@ public:
     std::int16_t AlarmSeconds() const { return m_state.AlarmSeconds; }
     Flag Running() const { return m_running; }
 
+    // Replaces the request to the desktop to draw the user's eye to the window
+    // (QApplication::alert), for tests.
+    void SetAlert(std::function<void()> alert) { m_alert = std::move(alert); }
+
     // Client-area size in twips.
     static constexpr int ClientWidthTwips = 2775;
     static constexpr int ClientHeightTwips = 3615;
@@ -106,6 +112,7 @@ private:
     // takes LastTick: the start of every run of one-second ticks.
     void StartCadence();
     void SetAlwaysOnTop(bool on);
+    void AskAttention();
 
     bool IsMinimized() const override;
     void SetReadoutText(const std::string &text) override;
@@ -116,6 +123,7 @@ private:
     std::unique_ptr<MessageBox> m_ownMessageBox;
     std::unique_ptr<SoundPlayer> m_ownSound;
     Form1Services m_services;
+    std::function<void()> m_alert;
 
     PictureBox *Picture1;
     QPushButton *cmdStart;

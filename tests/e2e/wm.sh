@@ -2,6 +2,10 @@
 # Helpers for tests under a window manager: openbox, a full EWMH window
 # manager, on the test's own Xvfb. Source after lib.sh.
 
+# A command that fails outside a check stops the test: say which.
+set -E
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
+
 start_openbox() {
     local tool
     for tool in openbox xprop xwininfo; do
@@ -16,7 +20,7 @@ start_openbox() {
     HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_CACHE_HOME="$WORK/home/.cache" \
         openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
     PIDS+=($!)
-    wait_until 10 "openbox did not take over the display" wm_running
+    wait_until 20 "openbox did not take over the display" wm_running
 }
 
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
@@ -112,12 +116,12 @@ box_of() {
 
 wait_main_window() {
     local id
-    wait_until "${2:-10}" "no main window of process $1" main_window_of "$1" >/dev/null
+    wait_until "${2:-30}" "no main window of process $1" main_window_of "$1" >/dev/null
     main_window_of "$1"
 }
 
 wait_box() {
-    wait_until "${3:-10}" "no window '$2' of process $1" box_of "$1" "$2" >/dev/null
+    wait_until "${3:-20}" "no window '$2' of process $1" box_of "$1" "$2" >/dev/null
     box_of "$1" "$2"
 }
 
@@ -130,7 +134,7 @@ toggle_on_top() {
     # The entry is the menu's last: Up wraps round to it.
     xdotool key Up Return
     new_main() { new=$(main_window_of "$pid") && [ "$new" != "$old" ]; }
-    wait_until 10 "the main window did not come back after Always on top" new_main
+    wait_until 20 "the main window did not come back after Always on top" new_main
     echo "$new"
 }
 
@@ -139,14 +143,14 @@ toggle_on_top() {
 arm_one_minute_and_start() {
     local pid=$1 window=$2 dialog
     xdotool windowactivate --sync "$window"
-    wait_until 5 "the main window did not take the keyboard" is_active "$window"
+    wait_until 15 "the main window did not take the keyboard" is_active "$window"
     xdotool key Tab Return
     dialog=$(wait_box "$pid" '^Alarm Setting$')
-    wait_until 5 "the dialog did not take the keyboard" is_active "$dialog"
+    wait_until 15 "the dialog did not take the keyboard" is_active "$dialog"
     xdotool key space Tab
     xdotool type 1
     xdotool key Return
     dialog_gone() { [ -z "$(box_of "$pid" '^Alarm Setting$')" ]; }
-    wait_until 5 "the dialog did not close on OK" dialog_gone
+    wait_until 15 "the dialog did not close on OK" dialog_gone
     xdotool mousemove --window "$window" 40 220 click 1
 }

@@ -29,11 +29,11 @@ xdotool windowmove --sync "$main_a" 560 120
 xdotool windowmove --sync "$main_b" 80 120
 
 main_a=$(toggle_on_top "$a" "$main_a")
-wait_until 5 "Always on top did not reach the window manager" has_state "$main_a" _NET_WM_STATE_ABOVE
+wait_until 15 "Always on top did not reach the window manager" has_state "$main_a" _NET_WM_STATE_ABOVE
 arm_one_minute_and_start "$a" "$main_a"
 arm_one_minute_and_start "$b" "$main_b"
 xdotool windowminimize --sync "$main_b"
-wait_until 5 "B was not minimised" is_iconic "$main_b"
+wait_until 15 "B was not minimised" is_iconic "$main_b"
 minimised_at=$(caption_seconds "$main_b")
 
 # Another program takes the keyboard, as when the user works elsewhere.
@@ -41,11 +41,11 @@ xmessage -geometry 400x300+500+200 "another program" 2>/dev/null &
 PIDS+=($!)
 other=$(wait_window '^xmessage$')
 xdotool windowactivate --sync "$other"
-wait_until 5 "the other program did not become active" is_active "$other"
+wait_until 15 "the other program did not become active" is_active "$other"
 assert_above "$main_a" "$other" "a window kept on top"
 
 box_a=$(wait_box "$a" '^Zelvan - 00:01:00$' 70)
-box_b=$(wait_box "$b" '^Zelvan - 00:01:00$' 10)
+box_b=$(wait_box "$b" '^Zelvan - 00:01:00$' 20)
 sleep 0.5
 import -window root "$WORK/fired.png"
 [ -z "${ZELVAN_E2E_SHOTS:-}" ] || cp "$WORK/fired.png" "$ZELVAN_E2E_SHOTS/wm_alarm_fired.png"
@@ -72,22 +72,22 @@ echo "B: minimised from $minimised_at s, warning $(hex_id "$box_b") shown at $x,
 # The user answers A's warning: the keyboard goes back to A, whose request
 # for attention clears.
 xdotool windowactivate --sync "$box_a"
-wait_until 5 "A's warning did not take the keyboard" is_active "$box_a"
+wait_until 15 "A's warning did not take the keyboard" is_active "$box_a"
 xdotool key Return
-wait_until 5 "A did not get the keyboard back after its warning" is_active "$main_a"
-wait_until 5 "A still asks for attention once active" lacks_state "$main_a" _NET_WM_STATE_DEMANDS_ATTENTION
+wait_until 15 "A did not get the keyboard back after its warning" is_active "$main_a"
+wait_until 15 "A still asks for attention once active" lacks_state "$main_a" _NET_WM_STATE_DEMANDS_ATTENTION
 [ "$(caption_seconds "$main_a")" -ge 61 ] || fail "A stopped counting behind its warning"
 
 # The user answers B's warning: B stays in the task bar, still asking for
 # attention, until the user brings it back.
 xdotool windowactivate --sync "$box_b"
-wait_until 5 "B's warning did not take the keyboard" is_active "$box_b"
+wait_until 15 "B's warning did not take the keyboard" is_active "$box_b"
 xdotool key Return
 box_b_gone() { ! is_viewable "$box_b"; }
-wait_until 5 "B's warning did not close" box_b_gone
+wait_until 15 "B's warning did not close" box_b_gone
 is_iconic "$main_b" || fail "B left the task bar by itself"
 has_state "$main_b" _NET_WM_STATE_DEMANDS_ATTENTION || fail "B stopped asking for attention unseen"
 xdotool windowactivate "$main_b"
-wait_until 5 "B was not restored" is_viewable "$main_b"
-wait_until 5 "B still asks for attention once restored" lacks_state "$main_b" _NET_WM_STATE_DEMANDS_ATTENTION
+wait_until 15 "B was not restored" is_viewable "$main_b"
+wait_until 15 "B still asks for attention once restored" lacks_state "$main_b" _NET_WM_STATE_DEMANDS_ATTENTION
 echo "attention cleared on A and B; A at $(xdotool getwindowname "$main_a")"

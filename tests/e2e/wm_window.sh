@@ -17,7 +17,7 @@ app=$!
 PIDS+=("$app")
 main=$(wait_main_window "$app")
 xdotool windowactivate --sync "$main"
-wait_until 5 "the main window did not take the keyboard" is_active "$main"
+wait_until 15 "the main window did not take the keyboard" is_active "$main"
 
 dialog_gone() { [ -z "$(box_of "$app" '^Alarm Setting$')" ]; }
 
@@ -28,17 +28,17 @@ dialog=$(wait_box "$app" '^Alarm Setting$')
 has_state "$dialog" _NET_WM_STATE_MODAL || fail "the dialog is not modal"
 assert_centred_over "$dialog" "$main" "the dialog"
 assert_above "$dialog" "$main" "the dialog"
-wait_until 5 "the dialog did not take the keyboard" is_active "$dialog"
+wait_until 15 "the dialog did not take the keyboard" is_active "$dialog"
 xdotool key Escape
-wait_until 5 "Escape did not close the dialog" dialog_gone
-wait_until 5 "the main window did not get the keyboard back after Cancel" is_active "$main"
+wait_until 15 "Escape did not close the dialog" dialog_gone
+wait_until 15 "the main window did not get the keyboard back after Cancel" is_active "$main"
 # The keyboard is on "Alarm..." again: Enter opens the dialog once more.
 xdotool key Return
 dialog=$(wait_box "$app" '^Alarm Setting$')
-wait_until 5 "the dialog did not take the keyboard" is_active "$dialog"
+wait_until 15 "the dialog did not take the keyboard" is_active "$dialog"
 xdotool key Return
-wait_until 5 "OK did not close the dialog" dialog_gone
-wait_until 5 "the main window did not get the keyboard back after OK" is_active "$main"
+wait_until 15 "OK did not close the dialog" dialog_gone
+wait_until 15 "the main window did not get the keyboard back after OK" is_active "$main"
 # Back to Start, and Enter starts the count.
 xdotool key shift+Tab Return
 sleep 1.5
@@ -49,7 +49,7 @@ echo "dialog owned by, modal and over the main window; keyboard back after Cance
 read -r x y _ <<<"$(geometry "$main")"
 before=$(caption_seconds "$main")
 main=$(toggle_on_top "$app" "$main")
-wait_until 5 "Always on top did not reach the window manager" has_state "$main" _NET_WM_STATE_ABOVE
+wait_until 15 "Always on top did not reach the window manager" has_state "$main" _NET_WM_STATE_ABOVE
 read -r x2 y2 _ <<<"$(geometry "$main")"
 [ "$x2,$y2" = "$x,$y" ] || fail "Always on top moved the window from $x,$y to $x2,$y2"
 [ "$(caption_seconds "$main")" -ge "$before" ] || fail "Always on top lost the count"
@@ -59,28 +59,28 @@ xdotool windowactivate --sync "$main"
 xdotool mousemove --window "$main" 136 220 click 1
 dialog=$(wait_box "$app" '^Alarm Setting$')
 assert_above "$dialog" "$main" "the dialog over a window kept on top"
-wait_until 5 "the dialog did not take the keyboard" is_active "$dialog"
+wait_until 15 "the dialog did not take the keyboard" is_active "$dialog"
 xdotool key space Tab
 xdotool type 0
 xdotool key Return
 # The warning carries the dialog's caption.
 warned() { warning=$(boxes_of "$app" '^Alarm Setting$' | grep -v -x "$dialog" | head -n 1) && [ -n "$warning" ]; }
-wait_until 5 "no warning for 0 minutes" warned
+wait_until 15 "no warning for 0 minutes" warned
 [ "$(transient_for "$warning")" = "$(hex_id "$dialog")" ] || fail "the warning is not owned by the dialog"
 assert_above "$warning" "$dialog" "the warning over the dialog"
 has_state "$warning" _NET_WM_STATE_ABOVE || fail "the warning is not kept on top"
 echo "on top: main window, dialog and warning stacked $(hex_id "$main") $(hex_id "$dialog") $(hex_id "$warning") in$(stacking)"
 import -window root "$WORK/on-top.png"
 [ -z "${ZELVAN_E2E_SHOTS:-}" ] || cp "$WORK/on-top.png" "$ZELVAN_E2E_SHOTS/wm_window_on_top.png"
-wait_until 5 "the warning did not take the keyboard" is_active "$warning"
+wait_until 15 "the warning did not take the keyboard" is_active "$warning"
 xdotool key Return
-wait_until 5 "the dialog did not get the keyboard back" is_active "$dialog"
+wait_until 15 "the dialog did not get the keyboard back" is_active "$dialog"
 xdotool key Escape
-wait_until 5 "Escape did not close the dialog" dialog_gone
+wait_until 15 "Escape did not close the dialog" dialog_gone
 
 before=$(caption_seconds "$main")
 main=$(toggle_on_top "$app" "$main")
-wait_until 5 "clearing Always on top did not reach the window manager" lacks_state "$main" _NET_WM_STATE_ABOVE
+wait_until 15 "clearing Always on top did not reach the window manager" lacks_state "$main" _NET_WM_STATE_ABOVE
 read -r x2 y2 _ <<<"$(geometry "$main")"
 [ "$x2,$y2" = "$x,$y" ] || fail "clearing Always on top moved the window from $x,$y to $x2,$y2"
 [ "$(caption_seconds "$main")" -ge "$before" ] || fail "clearing Always on top lost the count"
@@ -88,13 +88,13 @@ echo "Always on top set and cleared at $x,$y, count kept"
 
 # Minimised through the window manager, the caption counts on.
 xdotool windowminimize --sync "$main"
-wait_until 5 "the window was not minimised" is_iconic "$main"
+wait_until 15 "the window was not minimised" is_iconic "$main"
 minimised=$(caption_seconds "$main")
 sleep 2.5
 [ "$(caption_seconds "$main")" -ge $((minimised + 2)) ] || fail "the caption stopped while minimised"
 # Restored through the window manager, then stopped so the hands stay put.
 xdotool windowactivate --sync "$main"
-wait_until 5 "the window was not restored" is_viewable "$main"
+wait_until 15 "the window was not restored" is_viewable "$main"
 xdotool mousemove --window "$main" 40 220 click 1
 sleep 1.2
 # The dial (240, 120 twips; 2295 twips square: 16, 8 and 153 pixels). The

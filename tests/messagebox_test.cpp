@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#include "platform/qt/messagebox.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace zelvan {
+namespace {
+
+QMessageBox *OpenBox()
+{
+    QMessageBox *box = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *found = qobject_cast<QMessageBox *>(widget); found && found->isVisible())
+            box = found;
+    return box;
+}
+
+// A warning belongs to the program's topmost window whichever window is active,
+// so the window manager keeps it above that window: a box without an owner can
+// open beneath a main window kept on top, unseen yet holding the keyboard.
+TEST(QtMessageBoxTest, BelongsToTheTopmostWindowOfTheProgram)
+{
+    struct Row
+    {
+        const char *name;
+        bool mainOnTop;
+        bool dialogOpen;
+    };
+    for (const Row &row :
+         {Row{"main window alone", false, false}, Row{"main window kept on top", true, false},
+          Row{"modal dialog over the main window", false, true},
+          Row{"modal dialog over a main window on top", true, true}}) {
+        SCOPED_TRACE(row.name);
+        QWidget main;
+        main.setWindowFlag(Qt::WindowStaysOnTopHint, row.mainOnTop);
+        main.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+        std::unique_ptr<QDialog> dialog;
+        if (row.dialogOpen) {
+            dialog = std::make_unique<QDialog>(&main);
+            dialog->setWindowFlag(Qt::WindowStaysOnTopHint, row.mainOnTop);
+            dialog->setWindowModality(Qt::ApplicationModal);
+            dialog->show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        }
+        // Another program has the keyboard: none of ours is active.
+        QApplication::setActiveWindow(nullptr);
+        ASSERT_EQ(QApplication::activeWindow(), nullptr);
+
+        QtMessageBox messageBox(&main);
+        messageBox.Warning("Tempo scaduto!", "Zelvan - 00:01:00");
+        QMessageBox *box = OpenBox();
+        ASSERT_NE(box, nullptr);
+        QWidget *owner = row.dialogOpen ? static_cast<QWidget *>(dialog.get()) : &main;
+        EXPECT_EQ(box->parentWidget(), owner);
+        EXPECT_EQ(box->windowHandle()->transientParent(), owner->windowHandle());
+        EXPECT_EQ(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint), row.mainOnTop);
+        EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+        box->close();
+        QTRY_VERIFY(OpenBox() == nullptr);
+    }
+}
+
+} // namespace
+} // namespace zelvan
