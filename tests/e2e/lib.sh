@@ -22,22 +22,34 @@ start_xvfb() {
     for tool in Xvfb xdotool xdpyinfo; do
         command -v "$tool" >/dev/null || fail "$tool is missing (scripts/test installs it)"
     done
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" 2>/dev/null &
-    PIDS+=($!)
-    local i
-    for i in $(seq 100); do
-        [ -s "$WORK/display" ] && break
-        sleep 0.05
+    # Each test has a server of its own, and tests run side by side. Servers
+    # that chose a free display themselves (-displayfd) while others started
+    # were seen not answering, or answering once and then refusing the program.
+    # A display number named in advance is locked before the server makes its
+    # sockets: a number in use makes the new server stop at once, and the next
+    # try takes another.
+    local attempt n pid i started=
+    for attempt in $(seq 20); do
+        n=$((1000 + RANDOM % 8000))
+        [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp 2>"$WORK/xvfb.log" &
+        pid=$!
+        PIDS+=("$pid")
+        # On a busy machine the server may take a while to answer.
+        for i in $(seq 200); do
+            kill -0 "$pid" 2>/dev/null || break
+            # Still running once it answers: the answer came from this server.
+            if xdpyinfo -display ":$n" >/dev/null 2>&1 && kill -0 "$pid" 2>/dev/null; then
+                started=":$n"
+                break 2
+            fi
+            sleep 0.05
+        done
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
     done
-    [ -s "$WORK/display" ] || fail "Xvfb did not start"
-    export DISPLAY=":$(cat "$WORK/display")"
-    # The number comes once the server listens; on a busy machine it may take
-    # a while longer to answer. The program must not be the first to ask.
-    for i in $(seq 200); do
-        xdpyinfo >/dev/null 2>&1 && break
-        sleep 0.05
-    done
-    xdpyinfo >/dev/null 2>&1 || fail "Xvfb on $DISPLAY does not answer"
+    [ -n "$started" ] || fail "Xvfb did not start: $(tail -n 3 "$WORK/xvfb.log" 2>/dev/null)"
+    export DISPLAY=$started
     mkdir -p "$WORK/runtime" && chmod 700 "$WORK/runtime"
     export XDG_RUNTIME_DIR="$WORK/runtime"
     unset QT_QPA_PLATFORM
