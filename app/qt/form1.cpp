@@ -37,10 +37,9 @@ constexpr int TickMilliseconds = 1000;
 
 QFont ReadoutFont()
 {
-    // Microsoft Sans Serif where it exists; Liberation Sans has the same metrics,
-    // whereas the usual fallback (DejaVu Sans) is too wide for the readout.
+    // The forms' faces: the usual fallback (DejaVu Sans) is too wide for the readout.
     QFont font;
-    font.setFamilies({"Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial"});
+    font.setFamilies(FormFontFamilies());
     font.setBold(true);
     font.setPointSizeF(20.25);
     return font;
