@@ -620,7 +620,7 @@ TEST_F(AlarmDialogTest, AfterTheDialogOnlyTheButtonEnterPressesLooksLikeTheDefau
     QPushButton &cmdStart = *form.findChild<QPushButton *>("cmdStart");
     // Opened with the mouse, the dialog hands the focus back to "Alarm...".
     RunAlarmDialog([](Form2 &d) { QTest::mouseClick(&cmdCancel(d), Qt::LeftButton); });
-    QTRY_VERIFY(cmdSetAlert().hasFocus());
+    ASSERT_EVENTUALLY_TRUE(cmdSetAlert().hasFocus());
     EXPECT_TRUE(cmdSetAlert().isDefault());
     EXPECT_FALSE(cmdStart.isDefault());
     // And Enter does press that button.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "eventually.h"
 #include "platform/qt/messagebox.h"
 
 #include <QApplication>
@@ -62,7 +63,7 @@ TEST(QtMessageBoxTest, BelongsToTheTopmostWindowOfTheProgram)
         EXPECT_EQ(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint), row.mainOnTop);
         EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
         box->close();
-        QTRY_VERIFY(OpenBox() == nullptr);
+        EXPECT_EVENTUALLY_TRUE(OpenBox() == nullptr);
     }
 }
 
