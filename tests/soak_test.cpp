@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <numbers>
 #include <random>
 
 namespace zelvan {
@@ -123,8 +124,8 @@ TEST(Soak, AYearOfJitteryTicksAndPausesKeepsTheCountOnTheRunningTime)
                 ASSERT_EQ(window.caption, "Zelvan - " + text);
                 // The second hand points at the seconds of the count.
                 const double angle = std::atan2(-tips.SecondTip.y, tips.SecondTip.x);
-                const double expected = M_PI / 2 - 2 * M_PI * (ElapsedSeconds % 60) / 60;
-                ASSERT_NEAR(std::remainder(angle - expected, 2 * M_PI), 0, 0.01) << ElapsedSeconds;
+                const double expected = std::numbers::pi / 2 - 2 * std::numbers::pi * (ElapsedSeconds % 60) / 60;
+                ASSERT_NEAR(std::remainder(angle - expected, 2 * std::numbers::pi), 0, 0.01) << ElapsedSeconds;
             }
         }
         // Stop after the last tick came and before the next one does: mostly
