@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "data/iconart.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
+#include <numbers>
 #include <span>
 #include <stdexcept>
 
@@ -154,7 +157,118 @@ std::vector<std::uint8_t> IcoBitmap(const Image &image)
     return out;
 }
 
+struct Point {
+    double x, y;
+};
+
+Point Polar(double radius, double degrees)
+{
+    const double radians = degrees * std::numbers::pi / 180;
+    return {radius * std::sin(radians), -radius * std::cos(radians)};
+}
+
+double Distance(double x, double y, const Point &a, const Point &b, bool roundCap)
+{
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double length2 = dx * dx + dy * dy;
+    const double t = length2 > 0 ? ((x - a.x) * dx + (y - a.y) * dy) / length2 : 0;
+    if (!roundCap && (t < 0 || t > 1)) {
+        return INFINITY; // a flat cap ends the line square at its ends
+    }
+    const double u = std::clamp(t, 0.0, 1.0);
+    return std::hypot(x - (a.x + u * dx), y - (a.y + u * dy));
+}
+
+// The colour the shapes leave at one point, the last one painted on top.
+Argb ColourAt(const std::vector<Shape> &shapes, double x, double y)
+{
+    Argb colour = 0;
+    for (const Shape &s : shapes) {
+        if (s.kind == Shape::Kind::Disc) {
+            const double d = std::hypot(x - s.x1, y - s.y1);
+            if (s.brush && d <= s.radius) {
+                colour = s.brush;
+            }
+            if (s.penWidth > 0 && std::abs(d - s.radius) <= s.penWidth / 2) {
+                colour = s.pen;
+            }
+        } else if (Distance(x, y, {s.x1, s.y1}, {s.x2, s.y2}, s.roundCap) <= s.penWidth / 2) {
+            colour = s.pen;
+        }
+    }
+    return colour;
+}
+
 } // namespace
+
+std::vector<Shape> DialShapes(int size)
+{
+    // Small sizes keep a minimum stroke so marks do not fade into
+    // half-covered grey pixels.
+    const double unit = size / 256.0;
+    const auto width = [unit](double design, double minimumPixels) {
+        return std::max(design * unit, minimumPixels);
+    };
+    constexpr Argb black = 0xff000000;
+    constexpr Argb white = 0xffffffff;
+    constexpr Argb red = 0xffd40000;
+    const auto line = [](Point a, Point b, double w, Argb colour, bool round) {
+        return Shape{Shape::Kind::Line, a.x, a.y, b.x, b.y, 0, w, colour, 0, round};
+    };
+    const auto disc = [](double radius, double penWidth, Argb pen, Argb brush) {
+        return Shape{Shape::Kind::Disc, 0, 0, 0, 0, radius, penWidth, pen, brush, false};
+    };
+
+    std::vector<Shape> shapes;
+    const double rim = width(12, 2);
+    shapes.push_back(disc(124 * unit - rim / 2, rim, black, white));
+    // Minute marks only where they stay at least a pixel apart.
+    const bool minuteMarks = size >= 128;
+    for (int i = 0; i < 60; ++i) {
+        const bool hour = i % 5 == 0;
+        if (hour || minuteMarks) {
+            shapes.push_back(line(Polar(106 * unit, i * 6.0), Polar((hour ? 80 : 94) * unit, i * 6.0),
+                                  hour ? width(9, 2) : width(3.5, 1), black, false));
+        }
+    }
+    shapes.push_back(line({0, 0}, Polar(76 * unit, -45), width(14, 3), black, true));
+    shapes.push_back(line(Polar(28 * unit, 225), Polar(102 * unit, 45), width(5, 1.5), red, true));
+    shapes.push_back(disc(width(14, 2.5), 0, 0, black));
+    shapes.push_back(disc(width(6, 1), 0, 0, red));
+    return shapes;
+}
+
+Image Paint(int size, const std::vector<Shape> &shapes)
+{
+    // Coverage from a grid of samples in each pixel.
+    constexpr int grid = 4;
+    Image image{size, {}};
+    const double half = size / 2.0;
+    for (int py = 0; py < size; ++py) {
+        for (int px = 0; px < size; ++px) {
+            double a = 0, r = 0, g = 0, b = 0;
+            for (int sy = 0; sy < grid; ++sy) {
+                for (int sx = 0; sx < grid; ++sx) {
+                    const Argb c = ColourAt(shapes, px + (sx + 0.5) / grid - half, py + (sy + 0.5) / grid - half);
+                    const double alpha = (c >> 24) / 255.0;
+                    a += alpha;
+                    r += alpha * ((c >> 16) & 0xff);
+                    g += alpha * ((c >> 8) & 0xff);
+                    b += alpha * (c & 0xff);
+                }
+            }
+            Argb pixel = 0;
+            if (a > 0) {
+                const auto channel = [a](double v) { return static_cast<Argb>(std::lround(v / a)); };
+                pixel = static_cast<Argb>(std::lround(255 * a / (grid * grid))) << 24 | channel(r) << 16 |
+                        channel(g) << 8 | channel(b);
+            }
+            image.pixels.push_back(pixel);
+        }
+    }
+    return image;
+}
 
 Image PixelArt(int size)
 {

@@ -28,6 +28,23 @@ inline constexpr std::array<Argb, 16> Vga = {
 // colours), because a scaled-down dial turns to grey mush at those sizes.
 Image PixelArt(int size);
 
+// The dial of 48 pixels and up, in the geometry of icons/zelvan.svg, as the
+// shapes to paint in order. Coordinates are pixels from the image's centre,
+// y downward.
+struct Shape {
+    enum class Kind { Disc, Line } kind;
+    double x1, y1; // a disc's centre, a line's start
+    double x2, y2; // a line's end
+    double radius; // a disc's
+    double penWidth; // the outline or the line; 0 for none
+    Argb pen, brush; // a disc's brush fills it; 0 for none
+    bool roundCap;
+};
+std::vector<Shape> DialShapes(int size);
+
+// The shapes painted antialiased, for a build that has no painter of its own.
+Image Paint(int size, const std::vector<Shape> &shapes);
+
 // The .ico: images of up to 32 pixels in 16 colours with an AND mask (every
 // version of Windows reads those), larger ones in 32-bit colour with alpha.
 std::vector<std::uint8_t> IcoFile(const std::vector<Image> &images);

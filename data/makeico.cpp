@@ -12,7 +12,12 @@ int main(int argc, char *argv[])
         return 2;
     }
     using namespace zelvan::icon;
-    const std::vector<std::uint8_t> bytes = IcoFile({PixelArt(16), PixelArt(32)});
+    // Explorer's and the task bar's sizes up to 200 %, and its largest view.
+    std::vector<Image> images = {PixelArt(16), PixelArt(32)};
+    for (const int size : {48, 64, 256}) {
+        images.push_back(Paint(size, DialShapes(size)));
+    }
+    const std::vector<std::uint8_t> bytes = IcoFile(images);
     std::ofstream out(argv[1], std::ios::binary);
     out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!out.flush()) {

@@ -4,6 +4,7 @@
 // antialiased from the same geometry as icons/zelvan.svg.
 #include "data/iconart.h"
 
+#include <QBrush>
 #include <QColor>
 #include <QDir>
 #include <QFileInfo>
@@ -13,10 +14,7 @@
 #include <QPen>
 #include <QPointF>
 #include <QString>
-#include <QtMath>
-#include <algorithm>
 #include <cstddef>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -42,55 +40,29 @@ QImage ToSixteenColours(const QImage &image)
     return image.convertToFormat(QImage::Format_Indexed8, table, Qt::ThresholdDither);
 }
 
-QPointF Polar(double radius, double degrees)
-{
-    const double radians = qDegreesToRadians(degrees);
-    return {radius * std::sin(radians), -radius * std::cos(radians)};
-}
-
-// Geometry in the SVG's 256-unit space; small sizes keep a minimum stroke so
-// marks do not fade into half-covered grey pixels.
+// The dial's shapes, painted by Qt's antialiasing renderer.
 QImage DrawDial(int size)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-
-    const double unit = size / 256.0;
-    const auto width = [unit](double design, double minimumPixels) {
-        return std::max(design * unit, minimumPixels);
-    };
-    const QColor black(0, 0, 0);
-    const QColor red(0xd4, 0, 0);
     p.translate(size / 2.0, size / 2.0);
-
-    const double rim = width(12, 2);
-    p.setPen(QPen(black, rim));
-    p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(0, 0), 124 * unit - rim / 2, 124 * unit - rim / 2);
-
-    // Minute marks only where they stay at least a pixel apart.
-    const bool minuteMarks = size >= 128;
-    for (int i = 0; i < 60; ++i) {
-        const bool hour = i % 5 == 0;
-        if (!hour && !minuteMarks) {
-            continue;
+    using zelvan::icon::Shape;
+    for (const Shape &s : zelvan::icon::DialShapes(size)) {
+        if (s.penWidth > 0) {
+            p.setPen(QPen(QColor::fromRgba(s.pen), s.penWidth, Qt::SolidLine,
+                          s.roundCap ? Qt::RoundCap : Qt::FlatCap));
+        } else {
+            p.setPen(Qt::NoPen);
         }
-        p.setPen(QPen(black, hour ? width(9, 2) : width(3.5, 1), Qt::SolidLine, Qt::FlatCap));
-        p.drawLine(Polar(106 * unit, i * 6.0), Polar((hour ? 80 : 94) * unit, i * 6.0));
+        if (s.kind == Shape::Kind::Disc) {
+            p.setBrush(s.brush ? QBrush(QColor::fromRgba(s.brush)) : QBrush(Qt::NoBrush));
+            p.drawEllipse(QPointF(s.x1, s.y1), s.radius, s.radius);
+        } else {
+            p.drawLine(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2));
+        }
     }
-
-    p.setPen(QPen(black, width(14, 3), Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(0, 0), Polar(76 * unit, -45));
-    p.setPen(QPen(red, width(5, 1.5), Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(Polar(28 * unit, 225), Polar(102 * unit, 45));
-
-    p.setPen(Qt::NoPen);
-    p.setBrush(black);
-    p.drawEllipse(QPointF(0, 0), width(14, 2.5), width(14, 2.5));
-    p.setBrush(red);
-    p.drawEllipse(QPointF(0, 0), width(6, 1), width(6, 1));
     p.end();
     return image.convertToFormat(QImage::Format_ARGB32);
 }
