@@ -11,3 +11,17 @@ set_tests_properties(wine.Stop PROPERTIES FIXTURES_CLEANUP wine)
 
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 120 DISCOVERY_MODE PRE_TEST
   PROPERTIES FIXTURES_REQUIRED wine)
+
+# The executable as it ships: one file that needs no DLL but the system's.
+add_test(NAME build.ImportsSystemDllsOnly
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wine/imports.sh ${CMAKE_OBJDUMP} $<TARGET_FILE:zelvan>)
+
+# The packages, made here as a user would make them.
+add_test(NAME package.InstallsAndUninstalls
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wine/installer.sh ${CMAKE_BINARY_DIR} ${CMAKE_CPACK_COMMAND}
+    ${ZELVAN_WINE} ${ZELVAN_WINEPREFIX})
+add_test(NAME package.ZipHoldsTheExecutableAlone
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wine/zip.sh ${CMAKE_BINARY_DIR} ${CMAKE_CPACK_COMMAND})
+set_tests_properties(package.InstallsAndUninstalls PROPERTIES
+  FIXTURES_REQUIRED wine RESOURCE_LOCK cpack TIMEOUT 120)
+set_tests_properties(package.ZipHoldsTheExecutableAlone PROPERTIES RESOURCE_LOCK cpack)
