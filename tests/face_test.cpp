@@ -83,7 +83,7 @@ TEST(DialFace, PrintsTheNumeralsOnTheRing)
     const auto texts = Only(picture.ops, DrawOp::Print);
     ASSERT_EQ(texts.size(), 12u);
     for (int k = 1; k <= 12; ++k)
-        EXPECT_EQ(texts[k - 1].text, std::string(" ").append(std::to_string(5 * k)).append(" "));
+        EXPECT_EQ(texts[k - 1].text, " " + std::to_string(5 * k) + " ");
 
     // 0.9 x 1136 = 1022.4 from the centre, less 15 and 10 times the font size.
     struct Place
@@ -115,7 +115,6 @@ public:
 
     double Width() const override { return record.Width(); }
     double Height() const override { return record.Height(); }
-    Colour ForeColor() const override { return record.ForeColor(); }
     Colour FillColor() const override { return record.FillColor(); }
     void SetFillColor(Colour colour) override { record.SetFillColor(colour); }
     void Line(double x1, double y1, double x2, double y2, std::optional<Colour> colour) override

@@ -9,6 +9,9 @@ add_test(NAME wine.Stop COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wine/server.sh stop
 set_tests_properties(wine.Start PROPERTIES FIXTURES_SETUP wine TIMEOUT 120)
 set_tests_properties(wine.Stop PROPERTIES FIXTURES_CLEANUP wine)
 
+# GCC 12 at -O3 takes std::string's inlined copies in the tests for
+# overlapping memcpy calls (GCC bug 105329): a false alarm.
+target_compile_options(unit_tests PRIVATE -Wno-restrict)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 120 DISCOVERY_MODE PRE_TEST
   PROPERTIES FIXTURES_REQUIRED wine)
 
