@@ -31,11 +31,9 @@ public:
     // A count started afresh carries nothing.
     void Clear() { m_carried = {}; }
 
+private:
     // Running time not in the count: below a second, unless ticks went missing
     // before the Stop, and below zero by as much as the last tick came early.
-    std::chrono::nanoseconds Carried() const { return m_carried; }
-
-private:
     std::chrono::nanoseconds m_carried{};
     std::int32_t m_countAtContinue = 0;
 };

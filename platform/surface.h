@@ -20,7 +20,6 @@ public:
     virtual double Width() const = 0;
     virtual double Height() const = 0;
 
-    virtual Colour ForeColor() const = 0;
     virtual Colour FillColor() const = 0;
     virtual void SetFillColor(Colour colour) = 0;
 

@@ -12,7 +12,6 @@ public:
     virtual ~Timer() = default;
 
     virtual void SetEnabled(bool enabled) = 0;
-    virtual bool Enabled() const = 0;
     // Enables the timer with its first tick `firstMilliseconds` from now and the
     // next ones at its interval from that tick on.
     virtual void EnableAfter(int firstMilliseconds) = 0;

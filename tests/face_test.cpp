@@ -115,7 +115,6 @@ public:
 
     double Width() const override { return record.Width(); }
     double Height() const override { return record.Height(); }
-    Colour ForeColor() const override { return record.ForeColor(); }
     Colour FillColor() const override { return record.FillColor(); }
     void SetFillColor(Colour colour) override { record.SetFillColor(colour); }
     void Line(double x1, double y1, double x2, double y2, std::optional<Colour> colour) override

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "alarm/alarmsetting.h"
 #include "dial/updatedisplay.h"
+#include "platform/attention.h"
+#include "platform/button.h"
 #include "platform/clock.h"
 #include "platform/messagebox.h"
 #include "platform/readouts.h"
@@ -19,31 +22,27 @@
 
 namespace zelvan::testing {
 
-// A clock that moves only when told. Like the real one it reads whole seconds,
-// whose boundaries lie half-way between the due times of the ticks.
+// The real clock over readings that move only when told: its whole seconds
+// turn half-way between the due times of the ticks, as on the machine.
 class FakeClock final : public Clock
 {
 public:
-    OleDate Now() override { return ReadingAt(m_now); }
+    OleDate Now() override { return m_clock.Now(); }
     OleDate CenterSecondsBetweenTicks(std::chrono::nanoseconds carried) override
     {
-        m_ticksBegan = m_now - carried;
-        return ReadingAt(m_ticksBegan);
+        return m_clock.CenterSecondsBetweenTicks(carried);
     }
-    std::chrono::nanoseconds SinceTicksBegan() override { return m_now - m_ticksBegan; }
+    std::chrono::nanoseconds SinceTicksBegan() override { return m_clock.SinceTicksBegan(); }
 
-    void Advance(double seconds) { m_now += std::chrono::nanoseconds(std::llround(seconds * 1e9)); }
+    void Advance(double seconds) { m_bootNanoseconds += std::llround(seconds * 1e9); }
+    // Seconds since the clock was made.
+    double Seconds() const { return static_cast<double>(m_bootNanoseconds) / 1e9; }
 
 private:
-    OleDate ReadingAt(std::chrono::nanoseconds t) const
-    {
-        using namespace std::chrono;
-        const auto seconds = floor<std::chrono::seconds>(t - m_ticksBegan - 500ms).count();
-        return 46000.5 + static_cast<double>(seconds) / SecondsPerDay; // an afternoon in 2025
-    }
-
-    std::chrono::nanoseconds m_now{};
-    std::chrono::nanoseconds m_ticksBegan{};
+    std::int64_t m_bootNanoseconds = 0;
+    // An afternoon in 2025.
+    BootClock m_clock{{[] { return std::int64_t{1'765'238'400}; },
+                       [this] { return m_bootNanoseconds; }}};
 };
 
 // A timer whose ticks the test delivers.
@@ -56,7 +55,7 @@ public:
             firstMilliseconds = 1000;
         m_enabled = enabled;
     }
-    bool Enabled() const override { return m_enabled; }
+    bool Enabled() const { return m_enabled; }
     void EnableAfter(int first) override
     {
         firstMilliseconds = first;
@@ -151,7 +150,6 @@ public:
 
     double Width() const override { return m_width; }
     double Height() const override { return m_height; }
-    Colour ForeColor() const override { return foreColor; }
     Colour FillColor() const override { return fillColor; }
     void SetFillColor(Colour colour) override { fillColor = colour; }
     void Line(double x1, double y1, double x2, double y2, std::optional<Colour> colour) override
@@ -191,6 +189,89 @@ public:
     bool minimized = false;
     std::string readout;
     std::string caption;
+};
+
+class FakeButton final : public Button
+{
+public:
+    void SetCaption(const std::string &text) override { caption = text; }
+    std::string caption;
+};
+
+class FakeAttention final : public Attention
+{
+public:
+    bool UserIsAtProgram() const override { return userIsHere; }
+    void Request() override { ++requests; }
+
+    bool userIsHere = false;
+    int requests = 0;
+};
+
+// The alarm dialog's controls; while "shown", the user's actions run.
+class FakeAlarmSettingView final : public AlarmSettingView
+{
+public:
+    int CheckBoxValue() const override { return checkBox; }
+    void SetCheckBoxValue(int value) override { checkBox = value; }
+    std::string MinutesText() const override { return minutes; }
+    void SetMinutesText(const std::string &text) override { minutes = text; }
+    NumberSeparators LocaleSeparators() const override { return separators; }
+    void ShowModal() override
+    {
+        shown = true;
+        if (user)
+            user(*this);
+        shown = false;
+    }
+    void Hide() override { shown = false; }
+    void Warning(const std::string &text, const std::string &title) override
+    {
+        warnings.push_back({text, title});
+    }
+
+    int checkBox = 0;
+    std::string minutes;
+    NumberSeparators separators;
+    bool shown = false;
+    std::vector<testing::Warning> warnings;
+    // What the user does while the dialog is open; the setting to click OK or Cancel on.
+    std::function<void(FakeAlarmSettingView &)> user;
+};
+
+// Runs the real dialog behaviour over fake controls, a fresh one each time.
+class FakeAlarmDialog final : public AlarmDialog
+{
+public:
+    Flag Run(Flag &Enabled, std::int16_t &timeset) override
+    {
+        ++runs;
+        FakeAlarmSettingView view;
+        AlarmSetting setting(view);
+        view.user = [this, &setting](FakeAlarmSettingView &v) {
+            shownCheckBox = v.checkBox;
+            shownMinutes = v.minutes;
+            if (user)
+                user(v, setting);
+        };
+        return setting.CallAlarmSetting(Enabled, timeset);
+    }
+
+    // Sets the controls as the user would and presses OK.
+    void WillEnter(bool checked, std::string minutes)
+    {
+        user = [checked, minutes](FakeAlarmSettingView &v, AlarmSetting &s) {
+            v.checkBox = checked ? 1 : 0;
+            v.minutes = minutes;
+            s.cmdOK_Click();
+        };
+    }
+
+    std::function<void(FakeAlarmSettingView &, AlarmSetting &)> user;
+    int runs = 0;
+    // What the last dialog showed when it opened.
+    int shownCheckBox = -1;
+    std::string shownMinutes;
 };
 
 } // namespace zelvan::testing

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
-// A year of running in a few seconds: the real clock adapter over simulated
-// boot time, the tick's accounting and the display refresh, with ticks that
+// A year of running in a few seconds: the stopwatch on the real clock adapter
+// over simulated boot time, with ticks that
 // come early, late, twice in a second or not at all, frequent Stop/Continue
 // pauses, suspends and changes of the system clock.
-#include "app/tick.h"
-#include "dial/updatedisplay.h"
+#include "app/stopwatch.h"
 #include "fakes.h"
 #include "platform/clock.h"
 
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <numbers>
 #include <random>
 
 namespace zelvan {
@@ -18,16 +18,25 @@ namespace {
 
 constexpr std::int64_t NsPerSecond = 1'000'000'000;
 
-// A surface that only remembers how many lines it was asked to draw.
+// A surface that only counts the lines it was asked to draw, and keeps the
+// first one in the foreground colour since it was told to forget: after a
+// tick, the second hand.
 class CountingSurface final : public Surface
 {
 public:
     double Width() const override { return 2295; }
     double Height() const override { return 2295; }
-    Colour ForeColor() const override { return 0; }
     Colour FillColor() const override { return 0xffffff; }
     void SetFillColor(Colour) override {}
-    void Line(double, double, double, double, std::optional<Colour>) override { ++lines; }
+    void Line(double x1, double y1, double x2, double y2, std::optional<Colour> colour) override
+    {
+        ++lines;
+        if (!colour && !firstHand) {
+            firstHand = true;
+            handX = x2 - x1;
+            handY = y2 - y1;
+        }
+    }
     void Circle(double, double, double) override {}
     void SetCurrentX(double) override {}
     void SetCurrentY(double) override {}
@@ -35,6 +44,9 @@ public:
     void Print(const std::string &) override {}
 
     long lines = 0;
+    bool firstHand = false;
+    double handX = 0;
+    double handY = 0;
 };
 
 std::int32_t ReadoutSeconds(const std::string &text)
@@ -59,12 +71,17 @@ TEST(Soak, AYearOfJitteryTicksAndPausesKeepsTheCountOnTheRunningTime)
     BootClock clock({[&] { return wall; }, [&] { return boot; }});
     const auto at = [](double seconds) { return static_cast<std::int64_t>(seconds * NsPerSecond); };
 
-    std::int32_t ElapsedSeconds = 0;
-    OleDate LastTick = clock.Now();
-    PauseCarry carry;
-    HandTips tips;
+    testing::FakeTimer timer;
     CountingSurface picture;
     testing::FakeReadouts window;
+    testing::FakeButton cmdStart;
+    testing::FakeMessageBox messageBox;
+    testing::FakeSoundPlayer sound;
+    testing::FakeAlarmDialog dialog;
+    testing::FakeAttention attention;
+    Stopwatch watch({clock, timer, picture, window, cmdStart, messageBox, sound, dialog, attention,
+                     [](const std::string &) { return false; }, {}});
+    watch.Form_Load();
 
     constexpr std::int64_t Year = 365LL * 86400 * NsPerSecond;
     std::int64_t running = 0; // true running time, nanoseconds
@@ -76,13 +93,14 @@ TEST(Soak, AYearOfJitteryTicksAndPausesKeepsTheCountOnTheRunningTime)
         // Continue (or Start): the clock is re-centred on the coming ticks. The
         // first is due when the running time reaches the next whole second past
         // the count (past the count's own second where ticks went missing).
-        LastTick = carry.Continue(clock, ElapsedSeconds);
+        const std::int32_t ElapsedSeconds = watch.ElapsedSeconds();
+        watch.cmdStart_Click();
         const std::int64_t started = boot;
         const std::int64_t firstDue =
             (std::max<std::int64_t>(ElapsedSeconds, running / NsPerSecond) + 1) * NsPerSecond -
             running;
         // The timer's first interval, in milliseconds, is that to the nearest one.
-        ASSERT_LE(std::llabs(carry.FirstTickMilliseconds() * (NsPerSecond / 1000) - firstDue),
+        ASSERT_LE(std::llabs(timer.firstMilliseconds * (NsPerSecond / 1000) - firstDue),
                   NsPerSecond / 2000)
             << "stop " << stops;
         std::int64_t due = firstDue - NsPerSecond; // the ticks' due times after the start
@@ -109,10 +127,10 @@ TEST(Soak, AYearOfJitteryTicksAndPausesKeepsTheCountOnTheRunningTime)
 
             const int deliveries = chance(0.005) ? 2 : 1; // twice within one second
             for (int d = 0; d < deliveries; ++d) {
-                AccountElapsed(ElapsedSeconds, LastTick, clock.Now());
-                const std::string text = FormatElapsed(ElapsedSeconds);
-                UpdateDisplay(picture, window, {ElapsedSeconds, text, False, 0}, tips);
+                picture.firstHand = false;
+                timer.Tick();
                 ++ticks;
+                const std::int32_t ElapsedSeconds = watch.ElapsedSeconds();
 
                 // Each tick was due at a whole second of running time, and the
                 // count holds exactly those seconds.
@@ -120,11 +138,12 @@ TEST(Soak, AYearOfJitteryTicksAndPausesKeepsTheCountOnTheRunningTime)
                 ASSERT_EQ(ElapsedSeconds, runningAtDue / NsPerSecond)
                     << "tick " << ticks << " at " << running + arrival << " ns of running";
                 ASSERT_EQ(ReadoutSeconds(window.readout), ElapsedSeconds % 86400);
-                ASSERT_EQ(window.caption, "Zelvan - " + text);
+                ASSERT_EQ(window.caption, "Zelvan - " + window.readout);
                 // The second hand points at the seconds of the count.
-                const double angle = std::atan2(-tips.SecondTip.y, tips.SecondTip.x);
-                const double expected = M_PI / 2 - 2 * M_PI * (ElapsedSeconds % 60) / 60;
-                ASSERT_NEAR(std::remainder(angle - expected, 2 * M_PI), 0, 0.01) << ElapsedSeconds;
+                using std::numbers::pi;
+                const double angle = std::atan2(-picture.handY, picture.handX);
+                const double expected = pi / 2 - 2 * pi * (ElapsedSeconds % 60) / 60;
+                ASSERT_NEAR(std::remainder(angle - expected, 2 * pi), 0, 0.01) << ElapsedSeconds;
             }
         }
         // Stop after the last tick came and before the next one does: mostly
@@ -135,19 +154,16 @@ TEST(Soak, AYearOfJitteryTicksAndPausesKeepsTheCountOnTheRunningTime)
             lastArrival +
             at(between(0, static_cast<double>(nextDue - lastArrival) / NsPerSecond + lateness));
         boot = started + stopAt;
-        const std::int32_t countBeforeStop = ElapsedSeconds;
-        carry.Stop(clock, ElapsedSeconds);
+        const std::int32_t countBeforeStop = watch.ElapsedSeconds();
+        watch.cmdStart_Click();
         running += stopAt;
         ++stops;
-        ASSERT_EQ(ElapsedSeconds, countBeforeStop);
-        // Nothing is lost or counted twice: what the count lacks is carried.
-        ASSERT_EQ(static_cast<std::int64_t>(ElapsedSeconds) * NsPerSecond + carry.Carried().count(),
-                  running)
-            << "stop " << stops;
+        ASSERT_EQ(watch.ElapsedSeconds(), countBeforeStop);
         // Stopped after a tick's due time and before the next one's, the count
-        // is the whole seconds of the running time.
+        // is the whole seconds of the running time. What it lacks is carried:
+        // the first tick after the next Continue is checked against it above.
         if (ticksThisRun > 0 && stopAt >= due && stopAt < nextDue) {
-            ASSERT_EQ(ElapsedSeconds, running / NsPerSecond) << "stop " << stops;
+            ASSERT_EQ(watch.ElapsedSeconds(), running / NsPerSecond) << "stop " << stops;
         }
         // Stopped, however long: not counted.
         boot += at(between(0, chance(0.01) ? 86400 : 3));

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "alarm/qt/form2.h"
 
-#include "alarm/minutes.h"
 #include "platform/messagebox.h"
 #include "platform/qt/forms.h"
 
@@ -13,26 +12,6 @@
 
 namespace zelvan {
 
-namespace {
-
-// The user's decimal separator when it is a single ASCII character; the
-// conversion takes '.' as well unless the locale groups digits with it.
-// QLocale() is the system's locale unless the program sets another.
-char LocaleDecimalSeparator()
-{
-    const QString point = QLocale().decimalPoint();
-    if (point.size() == 1 && point.at(0).unicode() < 0x80)
-        return static_cast<char>(point.at(0).unicode());
-    return '.';
-}
-
-std::string LocaleGroupSeparator()
-{
-    return QLocale().groupSeparator().toStdString();
-}
-
-} // namespace
-
 Form2::Form2(QWidget *parent, MessageBox &messageBox) : QDialog(parent), m_messageBox(messageBox)
 {
     setObjectName("Form2");
@@ -40,7 +19,7 @@ Form2::Form2(QWidget *parent, MessageBox &messageBox) : QDialog(parent), m_messa
     // maximise or ask for help. Owned by its parent, it stays out of the task bar.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(Caption);
+    setWindowTitle(AlarmSettingCaption);
     setFont(DefaultFormFont());
     setSizeGripEnabled(false);
     const int dpi = logicalDpiX();
@@ -73,14 +52,14 @@ Form2::Form2(QWidget *parent, MessageBox &messageBox) : QDialog(parent), m_messa
     // when such a button loses the focus.
     cmdOK->setAutoDefault(true);
     cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { m_setting.cmdOK_Click(); });
     cmdOK->setAccessibleDescription("Conferma l'impostazione dell'allarme.");
 
     cmdCancel = new QPushButton("Annulla", this);
     cmdCancel->setObjectName("cmdCancel");
     PlaceInTwips(*cmdCancel, 2040, 960, 1215, 375);
     cmdCancel->setAutoDefault(true);
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { m_setting.cmdCancel_Click(); });
     cmdCancel->setAccessibleDescription("Chiude senza modificare l'impostazione.");
 
     setTabOrder(chkEnabled, txtTimeSet);
@@ -99,19 +78,7 @@ Flag Form2::CallAlarmSetting(QWidget *parent, Flag &Enabled, std::int16_t &times
     setWindowFlag(Qt::WindowStaysOnTopHint,
                   parent && parent->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
-    DlgEnabled = Enabled;
-    DlgMinutes = static_cast<std::int16_t>(timeset / 60);
-    DlgAccepted = False;
-
-    Form_Load();
-    // Escape and the close button end up in reject(), which leaves DlgAccepted false.
-    exec();
-
-    if (IsTrue(DlgAccepted)) {
-        Enabled = DlgEnabled;
-        timeset = static_cast<std::int16_t>(DlgMinutes * 60);
-    }
-    return DlgAccepted;
+    return m_setting.CallAlarmSetting(Enabled, timeset);
 }
 
 void Form2::showEvent(QShowEvent *event)
@@ -123,36 +90,62 @@ void Form2::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-void Form2::Form_Load()
+int Form2::CheckBoxValue() const
 {
-    chkEnabled->setCheckState(IsTrue(DlgEnabled) ? Qt::Checked : Qt::Unchecked);
-    if (DlgMinutes > 0)
-        txtTimeSet->setText(QString::number(DlgMinutes));
-}
-
-void Form2::cmdOK_Click()
-{
-    // Only a plain tick arms the alarm; a greyed box does not.
-    DlgEnabled = ToFlag(chkEnabled->checkState() == Qt::Checked);
-    if (IsTrue(DlgEnabled)) {
-        const std::optional<std::int16_t> minutes = AlarmMinutes(
-            txtTimeSet->text().toStdString(), LocaleDecimalSeparator(), LocaleGroupSeparator());
-        if (!minutes) {
-            m_messageBox.Warning(MinutesWarning, windowTitle().toStdString());
-            return;
-        }
-        // A refused attempt leaves DlgMinutes as it came in, so a later OK with
-        // the box cleared hands back the incoming minutes, and minutes x 60
-        // always fits in 16 bits.
-        DlgMinutes = *minutes;
+    switch (chkEnabled->checkState()) {
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    default:
+        return 0;
     }
-    DlgAccepted = True;
-    accept();
 }
 
-void Form2::cmdCancel_Click()
+void Form2::SetCheckBoxValue(int value)
 {
-    reject();
+    chkEnabled->setCheckState(value == 1   ? Qt::Checked
+                              : value == 2 ? Qt::PartiallyChecked
+                                           : Qt::Unchecked);
+}
+
+std::string Form2::MinutesText() const
+{
+    return txtTimeSet->text().toStdString();
+}
+
+void Form2::SetMinutesText(const std::string &text)
+{
+    txtTimeSet->setText(QString::fromStdString(text));
+}
+
+NumberSeparators Form2::LocaleSeparators() const
+{
+    // QLocale() is the system's locale unless the program sets another. A
+    // decimal separator outside ASCII leaves the conversion its '.'.
+    const QLocale locale;
+    NumberSeparators separators;
+    const QString point = locale.decimalPoint();
+    if (point.size() == 1 && point.at(0).unicode() < 0x80)
+        separators.decimal = static_cast<char>(point.at(0).unicode());
+    separators.group = locale.groupSeparator().toStdString();
+    return separators;
+}
+
+void Form2::ShowModal()
+{
+    // Escape and the close button end up in reject(), which hides the dialog.
+    exec();
+}
+
+void Form2::Hide()
+{
+    hide();
+}
+
+void Form2::Warning(const std::string &text, const std::string &title)
+{
+    m_messageBox.Warning(text, title);
 }
 
 } // namespace zelvan

@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The alarm dialog keeps the names of the form it grew from; they are the
-// program's vocabulary and the widgets' object names, by which tests and
-// accessibility tools find them:
+// The alarm dialog on Qt: the layout in twips and the widgets. What the dialog
+// does is AlarmSetting's (alarm/alarmsetting.h), under the form's names; the
+// widgets carry those names as object names, by which tests and accessibility
+// tools find them:
 //   Form2             this dialog; Form1 is the stopwatch window that opens it
 //   chkEnabled        the "Abilita l'allarme" check box
 //   Label1            the label of the minutes box
 //   txtTimeSet        the minutes box, 1 to 60
-//   cmdOK, cmdCancel  the buttons; cmdOK_Click checks the minutes first
-//   Form_Load         fills the controls from the settings handed in
-//   CallAlarmSetting  runs the dialog; Enabled and timeset are in/out settings
-//   DlgEnabled, DlgMinutes, DlgAccepted  the dialog's copy of the settings
-//   Flag              a -1 (True) / 0 (False) boolean, as the form stored it
+//   cmdOK, cmdCancel  the buttons
 
+#include "alarm/alarmsetting.h"
 #include "platform/flag.h"
 
 #include <QDialog>
@@ -31,7 +29,7 @@ class MessageBox;
 // The alarm settings dialog: whether the alarm is armed and after how many
 // minutes (1 to 60). One instance serves one run; the main window hands in its
 // settings and takes back what the user confirmed.
-class Form2 final : public QDialog
+class Form2 final : public QDialog, private AlarmSettingView
 {
     Q_OBJECT
 
@@ -49,22 +47,21 @@ public:
     static constexpr int ClientWidthTwips = 3390;
     static constexpr int ClientHeightTwips = 1440;
 
-    static constexpr const char *Caption = "Alarm Setting";
-    static constexpr const char *MinutesWarning = "Impostare un valore tra 1 e 60 minuti.";
-
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void Form_Load();
-    void cmdOK_Click();
-    void cmdCancel_Click();
+    int CheckBoxValue() const override;
+    void SetCheckBoxValue(int value) override;
+    std::string MinutesText() const override;
+    void SetMinutesText(const std::string &text) override;
+    NumberSeparators LocaleSeparators() const override;
+    void ShowModal() override;
+    void Hide() override;
+    void Warning(const std::string &text, const std::string &title) override;
 
     MessageBox &m_messageBox;
-
-    Flag DlgEnabled = False;
-    std::int16_t DlgMinutes = 0;
-    Flag DlgAccepted = False;
+    AlarmSetting m_setting{*this};
 
     QCheckBox *chkEnabled;
     QLabel *Label1;

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "app/qt/form1.h"
 
-#include "alarm/checkalarm.h"
 #include "alarm/qt/form2.h"
-#include "app/tick.h"
-#include "dial/face.h"
+#include "app/stopwatch.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/folders.h"
+#include "platform/qt/accessible.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/forms.h"
 #include "platform/qt/lazysound.h"
 #include "platform/qt/messagebox.h"
@@ -16,7 +16,6 @@
 #include "platform/qt/timer.h"
 #include "platform/sound.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
@@ -76,23 +75,11 @@ public:
     explicit AccessibleForm1(QWidget *form) : QAccessibleWidget(form, QAccessible::Window) {}
 };
 
-QAccessibleInterface *AccessibleForm1Factory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(Form1::staticMetaObject.className()) && object &&
-        object->isWidgetType())
-        return new AccessibleForm1(static_cast<QWidget *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 Form1::Form1(Form1Services services) : m_services(std::move(services))
 {
-    static const bool accessibleFactoryInstalled = [] {
-        QAccessible::installFactory(AccessibleForm1Factory);
-        return true;
-    }();
-    Q_UNUSED(accessibleFactoryInstalled);
+    InstallAccessibleInterface<Form1, AccessibleForm1>();
     UseRealServicesWhereNoneGiven();
     SetUpWindow();
     CreatePicture1();
@@ -101,12 +88,17 @@ Form1::Form1(Form1Services services) : m_services(std::move(services))
     CreateText1();
     setTabOrder(cmdStart, cmdSetAlert);
     CreateDialMenu();
+    CreateStopwatch();
+}
 
-    m_services.timer->SetHandler([this] { Timer1_Timer(); });
-    m_services.timer->SetEnabled(false);
-
-    Form_Load();
-    SetCaption(std::string(CaptionPrefix) + m_state.ElapsedText);
+void Form1::CreateStopwatch()
+{
+    m_cmdStartCaption = std::make_unique<QtButton>(*cmdStart);
+    m_stopwatch = std::make_unique<Stopwatch>(StopwatchParts{
+        *m_services.clock, *m_services.timer, *Picture1, *this, *m_cmdStartCaption,
+        *m_services.messageBox, *m_services.sound, *this, *m_services.attention, IsNormalFile,
+        m_services.soundFolder});
+    m_stopwatch->Form_Load();
 }
 
 void Form1::UseRealServicesWhereNoneGiven()
@@ -116,7 +108,7 @@ void Form1::UseRealServicesWhereNoneGiven()
         m_services.clock = m_ownClock.get();
     }
     if (!m_services.timer) {
-        m_ownTimer = std::make_unique<QtTimer>(TickMilliseconds);
+        m_ownTimer = std::make_unique<QtTimer>(TickMilliseconds, this);
         m_services.timer = m_ownTimer.get();
     }
     if (!m_services.messageBox) {
@@ -126,6 +118,10 @@ void Form1::UseRealServicesWhereNoneGiven()
     if (!m_services.sound) {
         m_ownSound = std::make_unique<LazySoundPlayer>();
         m_services.sound = m_ownSound.get();
+    }
+    if (!m_services.attention) {
+        m_ownAttention = std::make_unique<QtAttention>(*this);
+        m_services.attention = m_ownAttention.get();
     }
     if (m_services.soundFolder.empty())
         m_services.soundFolder = ProgramDataFolder();
@@ -151,7 +147,7 @@ void Form1::CreatePicture1()
     Picture1->SetFillColor(Rgb(255, 255, 255));
     Picture1->setFocusPolicy(Qt::NoFocus);
     PlaceInTwips(*Picture1, 240, 120, 2295, 2295);
-    Picture1->SetPaintHandler([this] { Picture1_Paint(); });
+    Picture1->SetPaintHandler([this] { m_stopwatch->Picture1_Paint(); });
     Picture1->setAccessibleName("Dial");
     Picture1->setAccessibleDescription(
         QString("Second hand, minute hand and, when the alarm is armed, the red alarm hand. "
@@ -167,7 +163,7 @@ void Form1::CreateCmdStart()
     // Enter clicks the default button; a focused button takes Enter itself.
     cmdStart->setAutoDefault(true);
     cmdStart->setDefault(true);
-    connect(cmdStart, &QPushButton::clicked, this, [this] { cmdStart_Click(); });
+    connect(cmdStart, &QPushButton::clicked, this, [this] { m_stopwatch->cmdStart_Click(); });
     // No fixed accessible name: the caption (Start, Stop, Continue) is the name.
     cmdStart->setAccessibleDescription("Starts, stops and continues the count. Enter presses it.");
 }
@@ -179,7 +175,7 @@ void Form1::CreateCmdSetAlert()
     PlaceInTwips(*cmdSetAlert, 1440, 3120, 1215, 375);
     cmdSetAlert->setAutoDefault(true);
     cmdSetAlert->installEventFilter(new DefaultLookFollowsFocus(cmdStart, cmdSetAlert));
-    connect(cmdSetAlert, &QPushButton::clicked, this, [this] { cmdSetAlert_Click(); });
+    connect(cmdSetAlert, &QPushButton::clicked, this, [this] { m_stopwatch->cmdSetAlert_Click(); });
     cmdSetAlert->setAccessibleName("Alarm");
     cmdSetAlert->setAccessibleDescription(
         "Sets an alarm that rings after 1 to 60 minutes of running time.");
@@ -187,7 +183,7 @@ void Form1::CreateCmdSetAlert()
 
 void Form1::CreateText1()
 {
-    Text1 = new ReadoutBox(QString::fromStdString(FormatElapsed(0)), this);
+    Text1 = new ReadoutBox(QString(), this);
     Text1->setObjectName("Text1");
     PlaceInTwips(*Text1, 480, 2520, 1815, 405);
     Text1->setFont(ReadoutFont());
@@ -210,7 +206,7 @@ void Form1::CreateDialMenu()
     m_resetAction = new QAction("Reset", this);
     m_resetAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     m_resetAction->setShortcutContext(Qt::WindowShortcut);
-    connect(m_resetAction, &QAction::triggered, this, [this] { ResetCount(); });
+    connect(m_resetAction, &QAction::triggered, this, [this] { m_stopwatch->ResetCount(); });
     addAction(m_resetAction);
     // Off at every start: the program stores no settings.
     m_onTopAction = new QAction("Always on top", this);
@@ -220,7 +216,7 @@ void Form1::CreateDialMenu()
     m_copyAction->setShortcut(QKeySequence::Copy);
     m_copyAction->setShortcutContext(Qt::WindowShortcut);
     connect(m_copyAction, &QAction::triggered, this, [this] {
-        QGuiApplication::clipboard()->setText(QString::fromStdString(m_state.ElapsedText));
+        QGuiApplication::clipboard()->setText(QString::fromStdString(m_stopwatch->CopyText()));
     });
     addAction(m_copyAction);
     m_dialMenu = new QMenu(this);
@@ -238,116 +234,16 @@ void Form1::CreateDialMenu()
             [this](const QPoint &pos) { m_dialMenu->popup(Text1->mapToGlobal(pos)); });
 }
 
-Form1::~Form1()
-{
-    m_services.timer->SetEnabled(false);
-}
+Form1::~Form1() = default;
 
-void Form1::Form_Load()
-{
-    m_state.ElapsedSeconds = 0;
-    m_lastTick = m_services.clock->Now();
-    m_state.ElapsedText = FormatElapsed(m_state.ElapsedSeconds);
-}
-
-void Form1::cmdStart_Click()
-{
-    m_running = ToFlag(!IsTrue(m_running));
-    if (IsTrue(m_running)) {
-        StartCadence();
-        cmdStart->setText("Stop");
-    } else {
-        m_services.timer->SetEnabled(false);
-        // The part of a second run since the last tick counts after Continue.
-        m_carry.Stop(*m_services.clock, m_state.ElapsedSeconds);
-        cmdStart->setText("Continue");
-    }
-    cmdStart->repaint();
-}
-
-void Form1::StartCadence()
-{
-    // Ticks come a whole second apart, counted from the part of a second carried
-    // over a Stop (nothing after Start or Reset), and the clock's seconds turn
-    // half-way between them. The first tick comes when that second is complete
-    // and adds exactly one; a timer left running would keep an older phase,
-    // and a reading taken late in its interval would fall in the next tick's
-    // second, so that tick would add nothing. Time spent stopped or already
-    // counted is not counted again.
-    m_lastTick = m_carry.Continue(*m_services.clock, m_state.ElapsedSeconds);
-    m_services.timer->EnableAfter(m_carry.FirstTickMilliseconds());
-}
-
-void Form1::cmdSetAlert_Click()
+Flag Form1::Run(Flag &Enabled, std::int16_t &timeset)
 {
     // A fresh dialog each time, so every run starts from the current settings.
     Form2 dialog(this, *m_services.messageBox);
-    Flag enabled = m_state.AlarmEnabled;
-    std::int16_t seconds = m_state.AlarmSeconds;
-    if (IsTrue(dialog.CallAlarmSetting(this, enabled, seconds))) {
-        m_state.AlarmEnabled = enabled;
-        // Disarming keeps the last alarm time for the next run of the dialog.
-        if (IsTrue(m_state.AlarmEnabled))
-            m_state.AlarmSeconds = seconds;
-        // The window system shows its stored picture where the dialog was, and
-        // a stopped stopwatch has no tick to come: draw the dial now, so the
-        // alarm hand appears or goes as the dialog closes.
-        if (!isMinimized())
-            Picture1_Paint();
-    }
+    const Flag accepted = dialog.CallAlarmSetting(this, Enabled, timeset);
     // The keyboard comes back here, even where no window manager hands it back.
     activateWindow();
-}
-
-void Form1::Timer1_Timer()
-{
-    AccountElapsed(m_state.ElapsedSeconds, m_lastTick, m_services.clock->Now());
-    m_state.ElapsedText = FormatElapsed(m_state.ElapsedSeconds);
-    UpdateDisplay(*Picture1, *this, m_state, m_tips);
-    if (IsTrue(m_state.AlarmEnabled))
-        CheckAlarm();
-}
-
-void Form1::Picture1_Paint()
-{
-    DrawDialFace(*Picture1);
-    UpdateDisplay(*Picture1, *this, m_state, m_tips);
-}
-
-void Form1::CheckAlarm()
-{
-    zelvan::CheckAlarm(m_state.AlarmEnabled, m_state.ElapsedSeconds, m_state.AlarmSeconds,
-                       windowTitle().toStdString(),
-                       {*m_services.messageBox, *m_services.sound, IsNormalFile,
-                        m_services.soundFolder, [this] { AskAttention(); }});
-}
-
-void Form1::ResetCount()
-{
-    m_state.ElapsedSeconds = 0;
-    m_carry.Clear();
-    // Stopped, the next Start takes its own LastTick.
-    if (IsTrue(m_running))
-        StartCadence();
-    m_state.ElapsedText = FormatElapsed(m_state.ElapsedSeconds);
-    // Paused at zero, the next click starts a fresh count; "Stop" and "Start"
-    // already say what the next click does.
-    if (cmdStart->text() == "Continue")
-        cmdStart->setText("Start");
-    UpdateDisplay(*Picture1, *this, m_state, m_tips);
-}
-
-void Form1::AskAttention()
-{
-    // Not while the user is at one of the program's windows (this one, the
-    // alarm dialog, a warning): the alarm is seen there. The request clears
-    // when the user activates the window.
-    if (QApplication::activeWindow())
-        return;
-    if (m_alert)
-        m_alert();
-    else
-        QApplication::alert(this);
+    return accepted;
 }
 
 void Form1::SetAlwaysOnTop(bool on)
@@ -379,7 +275,7 @@ void Form1::SetCaption(const std::string &caption)
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    m_services.timer->SetEnabled(false);
+    m_stopwatch->Form_Unload();
     event->accept();
 }
 

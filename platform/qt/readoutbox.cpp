@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/readoutbox.h"
 
+#include "platform/qt/accessible.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
@@ -107,23 +109,11 @@ private:
     const ReadoutBox &Box() const { return *static_cast<const ReadoutBox *>(object()); }
 };
 
-QAccessibleInterface *AccessibleReadoutFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(ReadoutBox::staticMetaObject.className()) && object &&
-        object->isWidgetType())
-        return new AccessibleReadout(static_cast<ReadoutBox *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 ReadoutBox::ReadoutBox(const QString &text, QWidget *parent) : QWidget(parent), m_text(text)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(AccessibleReadoutFactory);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
+    InstallAccessibleInterface<ReadoutBox, AccessibleReadout>();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
 }

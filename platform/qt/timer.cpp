@@ -5,8 +5,10 @@
 
 namespace zelvan {
 
-QtTimer::QtTimer(int intervalMilliseconds) : m_timer(new QTimer), m_interval(intervalMilliseconds)
+QtTimer::QtTimer(int intervalMilliseconds, QObject *owner)
+    : m_timer(new QTimer(owner)), m_interval(intervalMilliseconds)
 {
+    // Precise: a coarse timer may drift by up to 5 % and the readout would stutter.
     m_timer->setTimerType(Qt::PreciseTimer);
     m_timer->setInterval(intervalMilliseconds);
     QObject::connect(m_timer, &QTimer::timeout, [this] {
@@ -35,16 +37,6 @@ void QtTimer::SetEnabled(bool enabled)
 void QtTimer::EnableAfter(int firstMilliseconds)
 {
     m_timer->start(firstMilliseconds);
-}
-
-bool QtTimer::Enabled() const
-{
-    return m_timer->isActive();
-}
-
-Qt::TimerType QtTimer::TimerType() const
-{
-    return m_timer->timerType();
 }
 
 } // namespace zelvan

@@ -3,8 +3,8 @@
 
 #include "platform/timer.h"
 
-#include <QtCore/qnamespace.h>
 
+class QObject;
 class QTimer;
 
 namespace zelvan {
@@ -13,14 +13,12 @@ namespace zelvan {
 class QtTimer final : public Timer
 {
 public:
-    explicit QtTimer(int intervalMilliseconds);
+    // The Qt timer behind it is a child of owner, when one is given.
+    explicit QtTimer(int intervalMilliseconds, QObject *owner = nullptr);
     ~QtTimer() override;
 
     void SetEnabled(bool enabled) override;
-    bool Enabled() const override;
     void EnableAfter(int firstMilliseconds) override;
-    // Precise: a coarse timer may drift by up to 5 % and the readout would stutter.
-    Qt::TimerType TimerType() const;
 
 private:
     QTimer *m_timer;
