@@ -30,7 +30,6 @@ public:
 
     double Width() const override;
     double Height() const override;
-    Colour ForeColor() const override { return m_foreColor; }
     Colour FillColor() const override { return m_fillColor; }
     void SetFillColor(Colour colour) override { m_fillColor = colour; }
     void Line(double x1, double y1, double x2, double y2,

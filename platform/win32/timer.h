@@ -19,7 +19,6 @@ public:
     ~Win32Timer() override;
 
     void SetEnabled(bool enabled) override;
-    bool Enabled() const override { return m_enabled; }
     void EnableAfter(int firstMilliseconds) override;
 
 private:
