@@ -83,7 +83,7 @@ TEST(DialFace, PrintsTheNumeralsOnTheRing)
     const auto texts = Only(picture.ops, DrawOp::Print);
     ASSERT_EQ(texts.size(), 12u);
     for (int k = 1; k <= 12; ++k)
-        EXPECT_EQ(texts[k - 1].text, " " + std::to_string(5 * k) + " ");
+        EXPECT_EQ(texts[k - 1].text, std::string(" ").append(std::to_string(5 * k)).append(" "));
 
     // 0.9 x 1136 = 1022.4 from the centre, less 15 and 10 times the font size.
     struct Place
