@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/win32/form1.h"
 
+#include "app/resource_windows.h"
 #include "platform/win32/files.h"
 #include "platform/win32/text.h"
 
@@ -181,7 +182,7 @@ void Form1::LoadIcons(UINT dpi)
 {
     // From the version resource's icon, in the sizes this dpi asks for.
     const auto load = [this, dpi](int widthMetric, int heightMetric) {
-        return static_cast<HICON>(LoadImageW(m_instance, L"IDI_ICON1", IMAGE_ICON,
+        return static_cast<HICON>(LoadImageW(m_instance, MAKEINTRESOURCEW(ZELVAN_ICON), IMAGE_ICON,
                                              GetSystemMetricsForDpi(widthMetric, dpi),
                                              GetSystemMetricsForDpi(heightMetric, dpi), 0));
     };
