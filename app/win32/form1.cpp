@@ -174,6 +174,9 @@ void Form1::Layout(UINT dpi)
     for (HWND control : {cmdStart, cmdSetAlert})
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), TRUE);
     SendMessageW(Text1, WM_SETFONT, reinterpret_cast<WPARAM>(m_readoutFont.get()), TRUE);
+    // The margins an edit control takes from a large font cut the readout's
+    // last digit off: the box is as wide as the text.
+    SendMessageW(Text1, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
     LoadIcons(dpi);
     InvalidateRect(m_window, nullptr, TRUE);
 }
