@@ -27,14 +27,18 @@ public:
         return m_setting.CallAlarmSetting(Enabled, timeset);
     }
 
+    // The window: DialogBoxIndirectParamW until Hide ends it.
+    void ShowModal() override;
+    void Hide() override;
+    void Warning(const std::string &text, const std::string &title) override;
+
+    // The controls, or the values that wait for them.
     int CheckBoxValue() const override;
     void SetCheckBoxValue(int value) override;
     std::string MinutesText() const override;
     void SetMinutesText(const std::string &text) override;
+    // From the user's regional settings.
     NumberSeparators LocaleSeparators() const override;
-    void ShowModal() override;
-    void Hide() override;
-    void Warning(const std::string &text, const std::string &title) override;
 
     // Client-area size in twips.
     static constexpr int ClientWidthTwips = 3390;

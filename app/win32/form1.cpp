@@ -4,6 +4,7 @@
 #include "app/resource_windows.h"
 #include "platform/win32/files.h"
 #include "platform/win32/text.h"
+#include "platform/win32/windowclass.h"
 
 #include <cstring>
 #include <iterator>
@@ -129,17 +130,7 @@ Form1::~Form1()
 
 HWND Form1::CreateFrame(HINSTANCE instance, Form1 *form)
 {
-    static const ATOM atom = [instance] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &Form1::Procedure;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = ClassName;
-        return RegisterClassExW(&windowClass);
-    }();
-    (void)atom;
+    RegisterWindowClass(ClassName, &Form1::Procedure, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     // Sized for its dpi once it exists and has one.
     return CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, L"Zelvan - 00:00:00", FrameStyle,
                            CW_USEDEFAULT, CW_USEDEFAULT, 200, 260, nullptr, nullptr, instance,

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/win32/messagewindow.h"
 
+#include "platform/win32/windowclass.h"
+
 namespace zelvan {
 
 namespace {
@@ -8,24 +10,11 @@ namespace {
 constexpr const wchar_t *ClassName = L"Zelvan.MessageWindow";
 constexpr UINT WM_RUNPOSTED = WM_APP + 1;
 
-void RegisterOnce(WNDPROC procedure)
-{
-    static const ATOM atom = [procedure] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = procedure;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = ClassName;
-        return RegisterClassExW(&windowClass);
-    }();
-    (void)atom;
-}
-
 } // namespace
 
 MessageWindow::MessageWindow()
 {
-    RegisterOnce(&MessageWindow::Procedure);
+    RegisterWindowClass(ClassName, &MessageWindow::Procedure);
     m_window = CreateWindowExW(0, ClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

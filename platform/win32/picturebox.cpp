@@ -2,6 +2,7 @@
 #include "platform/win32/picturebox.h"
 
 #include "platform/win32/text.h"
+#include "platform/win32/windowclass.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,20 +12,6 @@ namespace zelvan {
 namespace {
 
 constexpr const wchar_t *ClassName = L"Zelvan.PictureBox";
-
-void RegisterOnce(WNDPROC procedure)
-{
-    static const ATOM atom = [procedure] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = procedure;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-        windowClass.lpszClassName = ClassName;
-        return RegisterClassExW(&windowClass);
-    }();
-    (void)atom;
-}
 
 // A pen or brush selected into a device context for one drawing call.
 class Selected
@@ -59,7 +46,7 @@ HPEN LinePen(int width, Colour colour)
 
 PictureBox::PictureBox(HWND parent, int id)
 {
-    RegisterOnce(&PictureBox::Procedure);
+    RegisterWindowClass(ClassName, &PictureBox::Procedure);
     m_drawnSinceShown = CreateRectRgn(0, 0, 0, 0);
     // Named for screen readers, which read a custom window's text as its name.
     m_window = CreateWindowExW(0, ClassName, L"Dial", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,

@@ -28,19 +28,24 @@ public:
     void SetPaintHandler(std::function<void()> handler) { m_paintHandler = std::move(handler); }
     void SetForeColor(Colour colour) { m_foreColor = colour; }
 
+    // Measures, in twips: the window's size and the font's.
     double Width() const override;
     double Height() const override;
+    double FontSize() const override { return FormFontPoints; }
+    double TextWidth(const std::string &text) const override;
+    double TextHeight() const override;
+
+    // What the next drawing call takes.
     Colour FillColor() const override { return m_fillColor; }
     void SetFillColor(Colour colour) override { m_fillColor = colour; }
+    void SetCurrentX(double x) override { m_currentX = x; }
+    void SetCurrentY(double y) override { m_currentY = y; }
+
+    // Drawing into the bitmap.
     void Line(double x1, double y1, double x2, double y2,
               std::optional<Colour> colour = std::nullopt) override;
     void Circle(double x, double y, double radius) override;
-    void SetCurrentX(double x) override { m_currentX = x; }
-    void SetCurrentY(double y) override { m_currentY = y; }
-    double FontSize() const override { return FormFontPoints; }
     void Print(const std::string &text) override;
-    double TextWidth(const std::string &text) const override;
-    double TextHeight() const override;
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
