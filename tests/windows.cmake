@@ -28,3 +28,18 @@ add_test(NAME package.ZipHoldsTheExecutableAlone
 set_tests_properties(package.InstallsAndUninstalls PROPERTIES
   FIXTURES_REQUIRED wine RESOURCE_LOCK cpack TIMEOUT 120)
 set_tests_properties(package.ZipHoldsTheExecutableAlone PROPERTIES RESOURCE_LOCK cpack)
+
+# The test driver: reads and presses the program's windows from beside it.
+add_executable(zelvan_driver wine/driver.cpp)
+target_link_libraries(zelvan_driver PRIVATE user32 version zelvan_warnings)
+target_compile_definitions(zelvan_driver PRIVATE UNICODE _UNICODE)
+target_link_options(zelvan_driver PRIVATE -municode)
+set_target_properties(zelvan_driver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+
+# zelvan.exe under Wine on a private Xvfb with openbox, each test in a new
+# prefix of its own.
+foreach(dpi 96 144)
+  add_test(NAME e2e.Window.${dpi}dpi COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wine/window.sh
+    ${ZELVAN_WINE} ${ZELVAN_WINESERVER} $<TARGET_FILE:zelvan> $<TARGET_FILE:zelvan_driver> ${dpi})
+  set_tests_properties(e2e.Window.${dpi}dpi PROPERTIES TIMEOUT 120)
+endforeach()
