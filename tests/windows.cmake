@@ -43,3 +43,7 @@ foreach(dpi 96 144)
     ${ZELVAN_WINE} ${ZELVAN_WINESERVER} $<TARGET_FILE:zelvan> $<TARGET_FILE:zelvan_driver> ${dpi})
   set_tests_properties(e2e.Window.${dpi}dpi PROPERTIES TIMEOUT 120)
 endforeach()
+
+add_test(NAME build.VersionResource COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wine/version.sh
+  ${ZELVAN_WINE} ${ZELVAN_WINEPREFIX} $<TARGET_FILE:zelvan_driver> $<TARGET_FILE:zelvan> ${PROJECT_VERSION})
+set_tests_properties(build.VersionResource PROPERTIES FIXTURES_REQUIRED wine)
