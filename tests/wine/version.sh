@@ -8,7 +8,7 @@ set -eu
 wine=$1 driver=$3 zelvan=$4 version=$5
 WINEPREFIX=$2 WINEDEBUG=-all
 export WINEPREFIX WINEDEBUG
-out=$(dirname "$zelvan")/version.txt
+out=$PWD/version.txt
 "$wine" "$driver" version "$zelvan" </dev/null >"$out.crlf" 2>&1
 tr -d '\r' <"$out.crlf" >"$out"
 cat "$out"
