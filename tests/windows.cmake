@@ -47,3 +47,8 @@ endforeach()
 add_test(NAME build.VersionResource COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wine/version.sh
   ${ZELVAN_WINE} ${ZELVAN_WINEPREFIX} $<TARGET_FILE:zelvan_driver> $<TARGET_FILE:zelvan> ${PROJECT_VERSION})
 set_tests_properties(build.VersionResource PROPERTIES FIXTURES_REQUIRED wine)
+foreach(chime missing present)
+  add_test(NAME e2e.Alarm.chime-${chime} COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wine/alarm.sh
+    ${ZELVAN_WINE} ${ZELVAN_WINESERVER} $<TARGET_FILE:zelvan> $<TARGET_FILE:zelvan_driver> ${chime})
+  set_tests_properties(e2e.Alarm.chime-${chime} PROPERTIES TIMEOUT 180)
+endforeach()
