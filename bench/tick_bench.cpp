@@ -126,23 +126,20 @@ BENCHMARK(BM_TickCanvasAndRepaint)->ArgName("alarm")->Arg(0)->Arg(1);
 // The stopwatch's tick itself, with drawing recorded instead of done.
 void BM_TickRecording(benchmark::State &state)
 {
-    testing::FakeWorld world;
+    testing::FakeClock clock;
+    testing::FakeTimer timer;
     testing::RecordingSurface surface;
-    testing::FakeReadouts readouts;
-    testing::FakeButton cmdStart;
-    testing::FakeAlarmDialog dialog;
-    Stopwatch watch({world.clock, world.timer, surface, readouts, cmdStart, world.messageBox,
-                     world.sound, dialog, world.attention,
-                     [](const std::string &) { return false; }, {}});
+    testing::StopwatchFakes fakes;
+    Stopwatch watch(fakes.Parts(clock, timer, surface));
     watch.Form_Load();
     if (state.range(0) != 0) {
-        dialog.WillEnter(true, std::to_string(AlarmMinutes));
+        fakes.dialog.WillEnter(true, std::to_string(AlarmMinutes));
         watch.cmdSetAlert_Click();
     }
     watch.cmdStart_Click();
     for (auto _ : state) {
-        world.clock.Advance(1);
-        world.timer.Tick();
+        clock.Advance(1);
+        timer.Tick();
         if (watch.ElapsedSeconds() > AlarmMinutes * 60 - 100)
             watch.ResetCount();
         surface.ops.clear();

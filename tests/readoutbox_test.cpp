@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "platform/qt/forms.h"
 #include "platform/qt/readoutbox.h"
 #include "window.h"
 
@@ -13,10 +14,16 @@
 namespace zelvan {
 namespace {
 
+// The faces with the metrics the layout was made for, less the one that may be missing.
+QStringList MetricCompatibleFaces()
+{
+    return FormFontFamilies().mid(1);
+}
+
 QFont BigBold(double points)
 {
     QFont font;
-    font.setFamilies({"Liberation Sans", "Arimo", "Arial"});
+    font.setFamilies(MetricCompatibleFaces());
     font.setBold(true);
     font.setPointSizeF(points);
     return font;
@@ -127,7 +134,7 @@ TEST_F(ReadoutBoxTest, ShowsCharactersItsFontLacks)
 QFont ReadoutFont()
 {
     QFont font;
-    font.setFamilies({"Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial"});
+    font.setFamilies(FormFontFamilies());
     font.setBold(true);
     font.setPointSizeF(20.25);
     return font;
@@ -135,8 +142,7 @@ QFont ReadoutFont()
 
 bool MetricCompatible(const QFont &font)
 {
-    const QString family = QFontInfo(font).family();
-    return family == "Liberation Sans" || family == "Arimo" || family == "Arial";
+    return MetricCompatibleFaces().contains(QFontInfo(font).family());
 }
 
 class ReadoutFitTest : public ::testing::Test

@@ -15,7 +15,7 @@ using namespace zelvan::testing;
 constexpr Colour Red = Rgb(255, 0, 0);
 constexpr Colour Ring = Rgb(176, 176, 0);
 
-class StopwatchTest : public ::testing::Test
+class StopwatchTest : public ::testing::Test, protected StopwatchFakes
 {
 protected:
     StopwatchTest() { watch.Form_Load(); }
@@ -62,20 +62,7 @@ protected:
     FakeClock clock;
     FakeTimer timer;
     RecordingSurface picture;
-    FakeReadouts window;
-    FakeButton cmdStart;
-    FakeMessageBox messageBox;
-    FakeSoundPlayer sound;
-    FakeAlarmDialog dialog;
-    FakeAttention attention;
-    bool chimeExists = true;
-    std::string chimeLookedFor;
-    Stopwatch watch{{clock, timer, picture, window, cmdStart, messageBox, sound, dialog, attention,
-                     [this](const std::string &path) {
-                         chimeLookedFor = path;
-                         return chimeExists;
-                     },
-                     "/share/zelvan"}};
+    Stopwatch watch{Parts(clock, timer, picture)};
     double m_untilTick = 1;
 };
 
@@ -374,14 +361,9 @@ TEST(StopwatchCadence, EveryTickAfterAResetWhileRunningAddsOneSecond)
     clock.Advance(1000.3);
     JitteryTimer timer(clock);
     RecordingSurface picture;
-    FakeReadouts window;
-    FakeButton cmdStart;
-    FakeMessageBox messageBox;
-    FakeSoundPlayer sound;
-    FakeAlarmDialog dialog;
-    FakeAttention attention;
-    Stopwatch watch({clock, timer, picture, window, cmdStart, messageBox, sound, dialog, attention,
-                     [](const std::string &) { return false; }, {}});
+    StopwatchFakes fakes;
+    const FakeReadouts &window = fakes.window;
+    Stopwatch watch(fakes.Parts(clock, timer, picture));
     watch.Form_Load();
     watch.cmdStart_Click();
     // Early in a second, on the clock's boundary, and late in it.
