@@ -4,13 +4,11 @@
 // The canvas cases show what the drawing itself costs; the recording cases show
 // what is left of a tick once drawing is free.
 #include "alarm/qt/form2.h"
-#include "app/qt/form1.h"
-#include "app/tick.h"
+#include "app/stopwatch.h"
 #include "dial/face.h"
 #include "dial/updatedisplay.h"
-#include "platform/clock.h"
-#include "platform/qt/picturebox.h"
-#include "tests/fakes.h"
+#include "tests/canvas.h"
+#include "tests/window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,25 +18,29 @@
 #include <QTimer>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <cmath>
+#include <numbers>
 
 namespace {
 
 using namespace zelvan;
 
+constexpr int AlarmMinutes = 25;
+
 // The stopwatch's own window, shown so that drawing schedules real repaints,
 // with a clock that moves a second at every tick (so the hands move as they
 // do in use; the reading of the system clock is left out) and ticks delivered
-// by hand through the window's own tick handler.
-class Stopwatch
+// by hand through the window's own timer.
+class RunningWindow : public testing::WindowWithFakes
 {
 public:
-    explicit Stopwatch(bool alarm)
+    explicit RunningWindow(bool alarm)
     {
-        m_form.show();
+        form.show();
         Settle();
         if (alarm)
             ArmAlarm();
-        Button("cmdStart").click();
+        cmdStart().click();
         Settle();
     }
 
@@ -47,59 +49,53 @@ public:
 
     void Tick()
     {
-        m_clock.Advance(1);
-        m_timer.Tick();
+        RunFor(1);
+        ++m_counted;
     }
 
     // Keeps an armed alarm from firing: the count goes back to zero well
-    // before the alarm's hour is up.
+    // before the alarm is due.
     void ResetBeforeTheAlarm()
     {
-        if (m_form.ElapsedSeconds() < 3000)
+        if (m_counted < AlarmMinutes * 60 - 100)
             return;
-        for (QAction *action : m_form.actions())
+        for (QAction *action : form.actions())
             if (action->text() == "Reset")
                 action->trigger();
+        m_counted = 0;
         Settle();
     }
 
-    PictureBox &Picture1() { return *m_form.findChild<PictureBox *>("Picture1"); }
-    bool AlarmArmed() const { return IsTrue(m_form.AlarmEnabled()); }
+    // The red hand, at 0.4 of the radius towards the alarm's minute.
+    bool AlarmArmed()
+    {
+        const double a = std::numbers::pi / 2 - AlarmMinutes * std::numbers::pi / 30;
+        return testing::ColourNear(Picture1().Canvas(), 1147 + 0.4 * 1136 * std::cos(a),
+                                   1147 - 0.4 * 1136 * std::sin(a), Qt::red);
+    }
 
 private:
-    QPushButton &Button(const char *name) { return *m_form.findChild<QPushButton *>(name); }
-
-    // Through the dialog, as the user does: checked, 60 minutes, OK.
+    // Through the dialog, as the user does: checked, the minutes, OK.
     void ArmAlarm()
     {
         QTimer::singleShot(0, [this] {
-            auto *dialog = m_form.findChild<Form2 *>();
+            auto *dialog = form.findChild<Form2 *>();
             dialog->findChild<QCheckBox *>("chkEnabled")->setChecked(true);
-            dialog->findChild<QLineEdit *>("txtTimeSet")->setText("60");
+            dialog->findChild<QLineEdit *>("txtTimeSet")->setText(QString::number(AlarmMinutes));
             dialog->findChild<QPushButton *>("cmdOK")->click();
         });
-        Button("cmdSetAlert").click();
+        cmdSetAlert().click();
         Settle();
     }
 
-    testing::FakeClock m_clock;
-    testing::FakeTimer m_timer;
-    testing::FakeMessageBox m_messageBox;
-    testing::FakeSoundPlayer m_sound;
-    Form1 m_form{{&m_clock, &m_timer, &m_messageBox, &m_sound, "/nonexistent"}};
+    int m_counted = 0;
 };
-
-void ApplyAlarm(DisplayState &display, const benchmark::State &state)
-{
-    display.AlarmEnabled = ToFlag(state.range(0) != 0);
-    display.AlarmSeconds = 25 * 60;
-}
 
 // The tick alone, timed by hand so that the repaint it schedules, run between
 // ticks as the event loop would, stays out of the figure.
 void BM_TickCanvas(benchmark::State &state)
 {
-    Stopwatch stopwatch(state.range(0) != 0);
+    RunningWindow stopwatch(state.range(0) != 0);
     if (stopwatch.AlarmArmed() != (state.range(0) != 0))
         state.SkipWithError("the alarm is not as asked");
     for (auto _ : state) {
@@ -107,7 +103,7 @@ void BM_TickCanvas(benchmark::State &state)
         stopwatch.Tick();
         const auto end = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
-        Stopwatch::Settle();
+        RunningWindow::Settle();
         stopwatch.ResetBeforeTheAlarm();
     }
 }
@@ -116,34 +112,36 @@ BENCHMARK(BM_TickCanvas)->ArgName("alarm")->Arg(0)->Arg(1)->UseManualTime();
 // The tick and the repaint of the window that follows it.
 void BM_TickCanvasAndRepaint(benchmark::State &state)
 {
-    Stopwatch stopwatch(state.range(0) != 0);
+    RunningWindow stopwatch(state.range(0) != 0);
     if (stopwatch.AlarmArmed() != (state.range(0) != 0))
         state.SkipWithError("the alarm is not as asked");
     for (auto _ : state) {
         stopwatch.Tick();
-        Stopwatch::Settle();
+        RunningWindow::Settle();
         stopwatch.ResetBeforeTheAlarm();
     }
 }
 BENCHMARK(BM_TickCanvasAndRepaint)->ArgName("alarm")->Arg(0)->Arg(1);
 
-// The same steps as the window's tick, with drawing recorded instead of done.
+// The stopwatch's tick itself, with drawing recorded instead of done.
 void BM_TickRecording(benchmark::State &state)
 {
+    testing::FakeClock clock;
+    testing::FakeTimer timer;
     testing::RecordingSurface surface;
-    testing::FakeReadouts readouts;
-    DisplayState display;
-    ApplyAlarm(display, state);
-    HandTips tips;
-    BootClock clock;
-    OleDate now = 46000.5;
-    OleDate lastTick = now;
+    testing::StopwatchFakes fakes;
+    Stopwatch watch(fakes.Parts(clock, timer, surface));
+    watch.Form_Load();
+    if (state.range(0) != 0) {
+        fakes.dialog.WillEnter(true, std::to_string(AlarmMinutes));
+        watch.cmdSetAlert_Click();
+    }
+    watch.cmdStart_Click();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(clock.Now());
-        now += 1.0 / SecondsPerDay;
-        AccountElapsed(display.ElapsedSeconds, lastTick, now);
-        display.ElapsedText = FormatElapsed(display.ElapsedSeconds);
-        UpdateDisplay(surface, readouts, display, tips);
+        clock.Advance(1);
+        timer.Tick();
+        if (watch.ElapsedSeconds() > AlarmMinutes * 60 - 100)
+            watch.ResetCount();
         surface.ops.clear();
     }
 }
@@ -153,10 +151,10 @@ BENCHMARK(BM_TickRecording)->ArgName("alarm")->Arg(0)->Arg(1);
 // face and the hands drawn anew and the picture shown.
 void BM_FaceRepaintCanvas(benchmark::State &state)
 {
-    Stopwatch stopwatch(false);
+    RunningWindow stopwatch(false);
     for (auto _ : state) {
         stopwatch.Picture1().Refresh();
-        Stopwatch::Settle();
+        RunningWindow::Settle();
     }
 }
 BENCHMARK(BM_FaceRepaintCanvas);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "alarm/qt/form2.h"
-#include "app/qt/form1.h"
-#include "fakes.h"
-#include "platform/qt/readoutbox.h"
+#include "window.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -14,10 +12,6 @@
 namespace zelvan {
 namespace {
 
-using testing::FakeClock;
-using testing::FakeMessageBox;
-using testing::FakeSoundPlayer;
-using testing::FakeTimer;
 
 QString AccessibleText(QWidget *widget, QAccessible::Text which)
 {
@@ -42,19 +36,10 @@ QStringList ExpectNamedAndDescribed(QWidget &window)
     return checked;
 }
 
-class AccessibilityTest : public ::testing::Test
+class AccessibilityTest : public ::testing::Test, public testing::WindowWithFakes
 {
 protected:
-    AccessibilityTest() : form({&clock, &timer, &messageBox, &sound, {}}) {}
-
-    QPushButton &cmdStart() { return *form.findChild<QPushButton *>("cmdStart"); }
-    ReadoutBox &Text1() { return *form.findChild<ReadoutBox *>("Text1"); }
-
-    FakeClock clock;
-    FakeTimer timer;
-    FakeMessageBox messageBox;
-    FakeSoundPlayer sound;
-    Form1 form;
+    ReadoutBox &Text1() { return Text1Box(); }
 };
 
 TEST_F(AccessibilityTest, EveryControlHasANameAndADescription)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "alarm/alarmsetting.h"
+#include "app/stopwatch.h"
 #include "dial/updatedisplay.h"
 #include "platform/attention.h"
 #include "platform/button.h"
@@ -272,6 +273,29 @@ public:
     // What the last dialog showed when it opened.
     int shownCheckBox = -1;
     std::string shownMinutes;
+};
+
+// Everything the stopwatch works through but its clock, its timer and its dial.
+struct StopwatchFakes
+{
+    StopwatchParts Parts(Clock &clock, Timer &timer, Surface &picture)
+    {
+        return {clock, timer, picture, window, cmdStart, messageBox, sound, dialog, attention,
+                [this](const std::string &path) {
+                    chimeLookedFor = path;
+                    return chimeExists;
+                },
+                "/share/zelvan"};
+    }
+
+    FakeReadouts window;
+    FakeButton cmdStart;
+    FakeMessageBox messageBox;
+    FakeSoundPlayer sound;
+    FakeAlarmDialog dialog;
+    FakeAttention attention;
+    bool chimeExists = true;
+    std::string chimeLookedFor;
 };
 
 } // namespace zelvan::testing

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "alarm/qt/form2.h"
-#include "app/qt/form1.h"
 #include "canvas.h"
 #include "eventually.h"
-#include "fakes.h"
-#include "platform/qt/picturebox.h"
+#include "platform/qt/forms.h"
+#include "window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,11 +22,6 @@
 
 namespace zelvan {
 namespace {
-
-using testing::FakeClock;
-using testing::FakeMessageBox;
-using testing::FakeSoundPlayer;
-using testing::FakeTimer;
 
 QCheckBox &chkEnabled(Form2 &d)
 {
@@ -77,24 +71,15 @@ void SetChecked(Form2 &d, bool checked)
         QTest::mouseClick(&chkEnabled(d), Qt::LeftButton);
 }
 
-class AlarmDialogTest : public ::testing::Test
+class AlarmDialogTest : public ::testing::Test, public testing::WindowWithFakes
 {
 protected:
-    AlarmDialogTest() : form({&clock, &timer, &messageBox, &sound, {}})
-    {
-        form.SetAlert([this] { ++alerts; });
-        sound.post = [](std::function<void()> failure) {
-            QTimer::singleShot(0, qApp, std::move(failure));
-        };
-    }
 
     void SetUp() override
     {
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
-
-    QPushButton &cmdSetAlert() { return *form.findChild<QPushButton *>("cmdSetAlert"); }
 
     // Calls open, which runs the dialog modally, and works the open dialog with
     // drive from inside that run. Whatever drive leaves open is rejected, and a
@@ -161,43 +146,17 @@ protected:
         });
     }
 
-    FakeClock clock;
-    FakeTimer timer;
-    FakeMessageBox messageBox;
-    FakeSoundPlayer sound;
-    // Requests for the user's attention.
-    int alerts = 0;
-    Form1 form;
-};
-
-// The alarm draws the user's eye only when the user is elsewhere: with a window
-// of the program active it is seen there.
-TEST_F(AlarmDialogTest, AsksForAttentionOnlyWhenTheUserIsElsewhere)
-{
-    for (const bool active : {true, false}) {
-        SCOPED_TRACE(active ? "main window active" : "another program active");
-        alerts = 0;
-        ArmAt("1");
-        QPushButton &cmdStart = *form.findChild<QPushButton *>("cmdStart");
-        if (cmdStart.text() != "Stop")
-            cmdStart.click();
-        if (active) {
-            form.activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-        } else {
-            QApplication::setActiveWindow(nullptr);
-            ASSERT_EQ(QApplication::activeWindow(), nullptr);
-        }
-        const std::size_t heard = sound.played.size() + messageBox.shown.size();
-        for (int second = 0; second < 60 && form.AlarmEnabled() == True; ++second) {
-            clock.Advance(1);
-            timer.Tick();
-        }
-        ASSERT_EQ(form.AlarmEnabled(), False) << "the alarm did not fire";
-        EXPECT_EQ(sound.played.size() + messageBox.shown.size(), heard + 1);
-        EXPECT_EQ(alerts, active ? 0 : 1);
+    // The setting as the next run of the dialog shows it: ticked or not, and the minutes.
+    QString Shown()
+    {
+        QString shown;
+        RunAlarmDialog([&](Form2 &d) {
+            shown = (chkEnabled(d).isChecked() ? "on " : "off ") + txtTimeSet(d).text();
+            cmdCancel(d).click();
+        });
+        return shown;
     }
-}
+};
 
 TEST_F(AlarmDialogTest, OpensAsAFixedModalDialogOverTheMainWindow)
 {
@@ -232,8 +191,7 @@ TEST_F(AlarmDialogTest, OpensAsAFixedModalDialogOverTheMainWindow)
                     << name << " overlaps " << other->objectName().toStdString();
         }
         // In the faces the layout was made for, whatever the system's sans serif.
-        const QStringList layoutFaces = {"Microsoft Sans Serif", "Liberation Sans", "Arimo",
-                                         "Arial"};
+        const QStringList layoutFaces = FormFontFamilies();
         for (const char *name : {"chkEnabled", "Label1", "txtTimeSet", "cmdOK", "cmdCancel"}) {
             const QWidget *control = d.findChild<QWidget *>(name);
             ASSERT_NE(control, nullptr) << name;
@@ -257,9 +215,10 @@ TEST_F(AlarmDialogTest, OpensAsAFixedModalDialogOverTheMainWindow)
     });
 }
 
-TEST_F(AlarmDialogTest, ArmsDisarmsAndRemembersTheMinutes)
+// The controls reach the dialog's steps, all by keyboard: tick the box, tab to
+// the minutes, type, Enter; and what the main window keeps comes back next time.
+TEST_F(AlarmDialogTest, ArmsAndDisarmsFromTheKeyboard)
 {
-    // First use, all by keyboard: tick the box, tab to the minutes, type 5, Enter.
     RunAlarmDialog([](Form2 &d) {
         EXPECT_FALSE(chkEnabled(d).isChecked());
         EXPECT_EQ(txtTimeSet(d).text(), "");
@@ -268,89 +227,36 @@ TEST_F(AlarmDialogTest, ArmsDisarmsAndRemembersTheMinutes)
         Type(QString("5"));
         Type(Qt::Key_Return);
     });
-    EXPECT_EQ(form.AlarmEnabled(), True);
-    EXPECT_EQ(form.AlarmSeconds(), 300);
-
-    // Reopened, it shows the setting; clearing the box disarms but keeps the
-    // time: what is in the text box then goes unread.
+    EXPECT_EQ(Shown(), "on 5");
     RunAlarmDialog([](Form2 &d) {
-        EXPECT_TRUE(chkEnabled(d).isChecked());
-        EXPECT_EQ(txtTimeSet(d).text(), "5");
-        SetChecked(d, false);
-        TypeMinutes(d, "30");
-        QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
+        ASSERT_TRUE(chkEnabled(d).hasFocus());
+        Type(Qt::Key_Space);
+        Type(Qt::Key_Return);
     });
-    EXPECT_EQ(form.AlarmEnabled(), False);
-    EXPECT_EQ(form.AlarmSeconds(), 300);
-
-    RunAlarmDialog([](Form2 &d) {
-        EXPECT_FALSE(chkEnabled(d).isChecked());
-        EXPECT_EQ(txtTimeSet(d).text(), "5");
-        cmdCancel(d).click();
-    });
+    EXPECT_EQ(Shown(), "off 5");
     EXPECT_TRUE(messageBox.shown.empty());
 }
 
-TEST_F(AlarmDialogTest, AcceptsOneToSixtyMinutes)
-{
-    const struct
-    {
-        const char *text;
-        std::int16_t seconds;
-    } cases[] = {{"60", 3600}, {"1", 60}, {" 7 ", 420}, {"2.5", 120}, {"59.6", 3600}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.text);
-        Disarm();
-        ArmAt(c.text);
-        EXPECT_EQ(form.AlarmEnabled(), True);
-        EXPECT_EQ(form.AlarmSeconds(), c.seconds);
-    }
-    EXPECT_TRUE(messageBox.shown.empty());
-}
-
+// A refused value warns through the program's message box, over the dialog,
+// under the dialog's caption; the dialog stays open with the text as typed.
 TEST_F(AlarmDialogTest, WarnsAndStaysOpenForMinutesOutsideOneToSixty)
 {
-    // Disarmed at 5 minutes: anything applied would show in the settings.
-    ArmAt("5");
-    Disarm();
-    for (const QString text : {"0", "61", "-3", "abc", "", "60.5000001", "5,5"}) {
-        SCOPED_TRACE(text.toStdString());
-        messageBox.shown.clear();
-        bool openBehindTheWarning = false;
-        RunAlarmDialog([&](Form2 &d) {
-            messageBox.whileOpen = [&] { openBehindTheWarning = d.isVisible(); };
-            SetChecked(d, true);
-            TypeMinutes(d, text);
-            QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
-            messageBox.whileOpen = nullptr;
-            ASSERT_EQ(messageBox.shown.size(), 1u);
-            EXPECT_EQ(messageBox.shown[0].text, "Impostare un valore tra 1 e 60 minuti.");
-            EXPECT_EQ(messageBox.shown[0].title, "Alarm Setting");
-            EXPECT_TRUE(d.isVisible());
-            EXPECT_EQ(txtTimeSet(d).text(), text);
-            EXPECT_TRUE(chkEnabled(d).isChecked());
-            // Pressing OK again warns again.
-            QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
-            EXPECT_EQ(messageBox.shown.size(), 2u);
-            EXPECT_TRUE(d.isVisible());
-            cmdCancel(d).click();
-        });
-        EXPECT_TRUE(openBehindTheWarning);
-        EXPECT_EQ(form.AlarmEnabled(), False);
-        EXPECT_EQ(form.AlarmSeconds(), 300);
-    }
-
-    // After a warning the same run can still be corrected and confirmed.
-    RunAlarmDialog([](Form2 &d) {
+    bool openBehindTheWarning = false;
+    RunAlarmDialog([&](Form2 &d) {
+        messageBox.whileOpen = [&] { openBehindTheWarning = d.isVisible(); };
         SetChecked(d, true);
         TypeMinutes(d, "61");
         QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
-        ASSERT_TRUE(d.isVisible());
-        TypeMinutes(d, "10");
-        QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
+        messageBox.whileOpen = nullptr;
+        ASSERT_EQ(messageBox.shown.size(), 1u);
+        EXPECT_EQ(messageBox.shown[0].text, "Impostare un valore tra 1 e 60 minuti.");
+        EXPECT_EQ(messageBox.shown[0].title, "Alarm Setting");
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(txtTimeSet(d).text(), "61");
+        cmdCancel(d).click();
     });
-    EXPECT_EQ(form.AlarmEnabled(), True);
-    EXPECT_EQ(form.AlarmSeconds(), 600);
+    EXPECT_TRUE(openBehindTheWarning);
+    EXPECT_EQ(Shown(), "off ");
 }
 
 TEST_F(AlarmDialogTest, CancelEscapeAndCloseApplyNothing)
@@ -379,18 +285,8 @@ TEST_F(AlarmDialogTest, CancelEscapeAndCloseApplyNothing)
             way.dismiss(d);
             EXPECT_FALSE(d.isVisible());
         });
-        EXPECT_EQ(form.AlarmEnabled(), True);
-        EXPECT_EQ(form.AlarmSeconds(), 300);
+        EXPECT_EQ(Shown(), "on 5");
     }
-    // And the other way round: a disarmed alarm stays disarmed.
-    Disarm();
-    RunAlarmDialog([](Form2 &d) {
-        SetChecked(d, true);
-        TypeMinutes(d, "30");
-        QTest::keyClick(&txtTimeSet(d), Qt::Key_Escape);
-    });
-    EXPECT_EQ(form.AlarmEnabled(), False);
-    EXPECT_EQ(form.AlarmSeconds(), 300);
     EXPECT_TRUE(messageBox.shown.empty());
 }
 
@@ -402,7 +298,7 @@ TEST_F(AlarmDialogTest, EnterPressesOkUnlessAnotherButtonHasTheFocus)
         TypeMinutes(d, "12");
         Type(Qt::Key_Return);
     });
-    EXPECT_EQ(form.AlarmSeconds(), 720);
+    EXPECT_EQ(Shown(), "on 12");
 
     // From the check box, with the keypad's Enter.
     RunAlarmDialog([](Form2 &d) {
@@ -410,7 +306,7 @@ TEST_F(AlarmDialogTest, EnterPressesOkUnlessAnotherButtonHasTheFocus)
         chkEnabled(d).setFocus();
         Type(Qt::Key_Enter);
     });
-    EXPECT_EQ(form.AlarmSeconds(), 780);
+    EXPECT_EQ(Shown(), "on 13");
 
     // A focused Annulla takes Enter itself.
     RunAlarmDialog([](Form2 &d) {
@@ -418,7 +314,7 @@ TEST_F(AlarmDialogTest, EnterPressesOkUnlessAnotherButtonHasTheFocus)
         cmdCancel(d).setFocus();
         Type(Qt::Key_Return);
     });
-    EXPECT_EQ(form.AlarmSeconds(), 780);
+    EXPECT_EQ(Shown(), "on 13");
 
     // Once the focus has left Annulla, Enter is OK's again.
     RunAlarmDialog([](Form2 &d) {
@@ -429,8 +325,7 @@ TEST_F(AlarmDialogTest, EnterPressesOkUnlessAnotherButtonHasTheFocus)
         txtTimeSet(d).setFocus();
         Type(Qt::Key_Return);
     });
-    EXPECT_EQ(form.AlarmEnabled(), True);
-    EXPECT_EQ(form.AlarmSeconds(), 900);
+    EXPECT_EQ(Shown(), "on 15");
 }
 
 TEST_F(AlarmDialogTest, GivesTheKeyboardBackToTheMainWindow)
@@ -441,69 +336,19 @@ TEST_F(AlarmDialogTest, GivesTheKeyboardBackToTheMainWindow)
         // What the user types next reaches the main window: Ctrl+R resets the count.
         ASSERT_EVENTUALLY_EQ(QGuiApplication::focusWindow(), form.windowHandle());
         ASSERT_NE(QApplication::focusWidget(), nullptr);
-        QTest::mouseClick(form.findChild<QPushButton *>("cmdStart"), Qt::LeftButton);
-        clock.Advance(1);
-        timer.Tick();
-        ASSERT_EQ(form.ElapsedSeconds(), 1);
+        QTest::mouseClick(&cmdStart(), Qt::LeftButton);
+        RunFor(1);
+        ASSERT_EQ(Text1(), "00:00:01");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::ControlModifier);
-        EXPECT_EQ(form.ElapsedSeconds(), 0);
-        QTest::mouseClick(form.findChild<QPushButton *>("cmdStart"), Qt::LeftButton);
+        EXPECT_EQ(Text1(), "00:00:00");
+        QTest::mouseClick(&cmdStart(), Qt::LeftButton);
     }
-}
-
-// CallAlarmSetting on its own, as any owner would call it.
-TEST_F(AlarmDialogTest, HandsBackSettingsOnlyWhenConfirmed)
-{
-    Form2 dialog(&form, messageBox);
-    Flag enabled = True;
-    std::int16_t seconds = 330; // shown as 5 whole minutes
-    Flag accepted = False;
-    const auto call = [&] { accepted = dialog.CallAlarmSetting(&form, enabled, seconds); };
-
-    DriveModal(call, [](Form2 &d) {
-        EXPECT_EQ(txtTimeSet(d).text(), "5");
-        TypeMinutes(d, "20");
-        cmdCancel(d).click();
-    });
-    EXPECT_EQ(accepted, False);
-    EXPECT_EQ(enabled, True);
-    EXPECT_EQ(seconds, 330);
-
-    // A refused value does not leak out when the box is then cleared.
-    Form2 again(&form, messageBox);
-    DriveModal([&] { accepted = again.CallAlarmSetting(&form, enabled, seconds); },
-               [](Form2 &d) {
-                   TypeMinutes(d, "32767");
-                   QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
-                   ASSERT_TRUE(d.isVisible());
-                   SetChecked(d, false);
-                   QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
-               });
-    EXPECT_EQ(accepted, True);
-    EXPECT_EQ(enabled, False);
-    EXPECT_EQ(seconds, 300);
-    EXPECT_EQ(messageBox.shown.size(), 1u);
-
-    // A greyed box, which only code can set, does not arm the alarm.
-    enabled = True;
-    Form2 greyed(&form, messageBox);
-    DriveModal([&] { accepted = greyed.CallAlarmSetting(&form, enabled, seconds); },
-               [](Form2 &d) {
-                   chkEnabled(d).setCheckState(Qt::PartiallyChecked);
-                   TypeMinutes(d, "9");
-                   QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
-               });
-    EXPECT_EQ(accepted, True);
-    EXPECT_EQ(enabled, False);
-    EXPECT_EQ(seconds, 300);
 }
 
 // The armed alarm shows as a red hand on the dial.
 class AlarmHandTest : public AlarmDialogTest
 {
 protected:
-    PictureBox &Picture1() { return *form.findChild<PictureBox *>("Picture1"); }
-
     bool ColourNear(double x, double y, QColor colour)
     {
         return testing::ColourNear(Picture1().Canvas(), x, y, colour);
@@ -529,13 +374,7 @@ protected:
         return true;
     }
 
-    void Tick()
-    {
-        clock.Advance(1);
-        timer.Tick();
-    }
-
-    QPushButton &cmdStart() { return *form.findChild<QPushButton *>("cmdStart"); }
+    void Tick() { RunFor(1); }
 
     static constexpr double C = 1147;
     static constexpr double R = 1136;
@@ -586,47 +425,17 @@ TEST_F(AlarmHandTest, ComesBackWithEveryRepaint)
     EXPECT_EVENTUALLY_TRUE(RedHandTowards(5));
 }
 
-// The armed alarm fires on the tick that reaches it, under the caption of that
-// tick, and is then disarmed: the hand goes and the dialog shows the box clear.
-TEST_F(AlarmHandTest, FiresOnceOnTheTickThatReachesIt)
-{
-    sound.fails = true; // so that the warning shows when and under what it fires
-    ArmAt("1");
-    QTest::mouseClick(&cmdStart(), Qt::LeftButton);
-    for (int i = 0; i < 59; ++i)
-        Tick();
-    EXPECT_TRUE(sound.played.empty());
-    Tick();
-    EXPECT_EQ(sound.played.size(), 1u);
-    EXPECT_EQ(form.AlarmEnabled(), False);
-    Tick(); // the failure comes after the tick, and the count goes on meanwhile
-    ASSERT_EVENTUALLY_EQ(messageBox.shown.size(), 1u);
-    EXPECT_EQ(messageBox.shown[0].text, "Tempo scaduto!");
-    EXPECT_EQ(messageBox.shown[0].title, "Zelvan - 00:01:00");
-    EXPECT_EQ(form.windowTitle(), "Zelvan - 00:01:01");
-    for (int i = 0; i < 60; ++i)
-        Tick();
-    EXPECT_EQ(sound.played.size(), 1u);
-    EXPECT_EQ(messageBox.shown.size(), 1u);
-    RunAlarmDialog([](Form2 &d) {
-        EXPECT_FALSE(chkEnabled(d).isChecked());
-        EXPECT_EQ(txtTimeSet(d).text(), "1");
-        cmdCancel(d).click();
-    });
-}
-
 TEST_F(AlarmDialogTest, AfterTheDialogOnlyTheButtonEnterPressesLooksLikeTheDefault)
 {
-    QPushButton &cmdStart = *form.findChild<QPushButton *>("cmdStart");
     // Opened with the mouse, the dialog hands the focus back to "Alarm...".
     RunAlarmDialog([](Form2 &d) { QTest::mouseClick(&cmdCancel(d), Qt::LeftButton); });
     ASSERT_EVENTUALLY_TRUE(cmdSetAlert().hasFocus());
     EXPECT_TRUE(cmdSetAlert().isDefault());
-    EXPECT_FALSE(cmdStart.isDefault());
+    EXPECT_FALSE(cmdStart().isDefault());
     // And Enter does press that button.
     DriveModal([&] { QTest::keyClick(&cmdSetAlert(), Qt::Key_Return); },
                [](Form2 &d) { d.reject(); });
-    EXPECT_EQ(cmdStart.text(), "Start");
+    EXPECT_EQ(cmdStart().text(), "Start");
 }
 
 TEST_F(AlarmDialogTest, TheFocusedCheckBoxShowsItsFocusMarkerWithoutATab)
@@ -643,27 +452,21 @@ TEST_F(AlarmDialogTest, TheFocusedCheckBoxShowsItsFocusMarkerWithoutATab)
     });
 }
 
-// In Italian ',' is the decimal separator and '.' groups thousands.
+// The dialog reads the user's separators: in Italian ',' is the decimal
+// separator and '.' groups thousands.
 TEST_F(AlarmDialogTest, ReadsTheMinutesWithTheLocalesSeparators)
 {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     ArmAt("2,5");
-    EXPECT_EQ(form.AlarmSeconds(), 120);
-    EXPECT_TRUE(messageBox.shown.empty());
-    for (const char *text : {"1.000", "1.5"}) {
-        SCOPED_TRACE(text);
-        messageBox.shown.clear();
-        RunAlarmDialog([&](Form2 &d) {
-            TypeMinutes(d, text);
-            QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
-            EXPECT_TRUE(d.isVisible());
-            d.reject();
-        });
-        ASSERT_EQ(messageBox.shown.size(), 1u);
-        EXPECT_EQ(messageBox.shown[0].text, "Impostare un valore tra 1 e 60 minuti.");
-        EXPECT_EQ(form.AlarmSeconds(), 120);
-    }
+    EXPECT_EQ(Shown(), "on 2");
+    RunAlarmDialog([](Form2 &d) {
+        TypeMinutes(d, "1.000");
+        QTest::mouseClick(&cmdOK(d), Qt::LeftButton);
+        EXPECT_TRUE(d.isVisible());
+        d.reject();
+    });
+    EXPECT_EQ(messageBox.shown.size(), 1u);
     QLocale::setDefault(before);
 }
 

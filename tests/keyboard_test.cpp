@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The main window as a keyboard or screen-reader user meets it.
-#include "app/qt/form1.h"
 #include "eventually.h"
-#include "fakes.h"
+#include "window.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -15,10 +14,9 @@
 namespace zelvan {
 namespace {
 
-class KeyboardTest : public ::testing::Test
+class KeyboardTest : public ::testing::Test, public testing::WindowWithFakes
 {
 protected:
-    KeyboardTest() : form({&clock, &timer, &messageBox, &sound, {}}) {}
 
     void SetUp() override
     {
@@ -28,12 +26,6 @@ protected:
     }
 
     QPushButton &Button(const char *name) { return *form.findChild<QPushButton *>(name); }
-
-    testing::FakeClock clock;
-    testing::FakeTimer timer;
-    testing::FakeMessageBox messageBox;
-    testing::FakeSoundPlayer sound;
-    Form1 form;
 };
 
 TEST_F(KeyboardTest, ShiftF10OpensTheContextMenuOnEitherButton)
@@ -86,13 +78,9 @@ TEST_F(KeyboardTest, OnlyTheFocusedButtonLooksLikeTheDefault)
 // it Enter, so Start must give up its look.
 TEST(DefaultLookTest, AClickOnAlarmBeforeStartEverHadTheFocus)
 {
-    testing::FakeClock clock;
-    testing::FakeTimer timer;
-    testing::FakeMessageBox messageBox;
-    testing::FakeSoundPlayer sound;
-    Form1 form({&clock, &timer, &messageBox, &sound, {}});
-    QPushButton &cmdStart = *form.findChild<QPushButton *>("cmdStart");
-    QPushButton &cmdSetAlert = *form.findChild<QPushButton *>("cmdSetAlert");
+    testing::WindowWithFakes window;
+    QPushButton &cmdStart = window.cmdStart();
+    QPushButton &cmdSetAlert = window.cmdSetAlert();
     ASSERT_TRUE(cmdStart.isDefault());
     ASSERT_FALSE(cmdStart.hasFocus());
     // The focus a click gives, without the dialog the click would open.

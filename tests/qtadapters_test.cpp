@@ -1,41 +1,84 @@
 // SPDX-License-Identifier: MIT
+// The Qt implementations of the stopwatch's small interfaces.
 #include "eventually.h"
-#include "platform/qt/messagebox.h"
+#include "platform/qt/controls.h"
+#include "platform/qt/timer.h"
 
 #include <QApplication>
-#include <QMessageBox>
-#include <QPointer>
+#include <QElapsedTimer>
+#include <QObject>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace zelvan {
 namespace {
 
-// The warning as the user meets it: over the window it came from, which cannot
-// be used until it is closed, and which gets the keyboard back afterwards.
-TEST(QtMessageBox, ShowsTheTextUnderTheTitleAndReturnsAtOnce)
+TEST(QtTimerTest, TheFirstTickComesAfterItsOwnDelay)
 {
-    QWidget owner;
-    owner.show();
-    owner.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+    // An interval far longer than the test: only the shortened first tick can arrive.
+    QObject owner;
+    QtTimer timer(3'600'000, &owner);
+    const QTimer &behind = *owner.findChild<QTimer *>();
+    int ticks = 0;
+    timer.SetHandler([&] { ++ticks; });
+    timer.EnableAfter(20);
+    EXPECT_TRUE(behind.isActive());
+    EXPECT_EVENTUALLY_EQ(ticks, 1);
+    EXPECT_TRUE(behind.isActive());
+    EXPECT_EQ(behind.interval(), 3'600'000);
+}
 
-    QtMessageBox messageBox;
-    messageBox.Warning("Tempo scaduto!", "Zelvan - 00:05:00");
-    QPointer<QMessageBox> box = owner.findChild<QMessageBox *>();
-    ASSERT_NE(box, nullptr) << "the box belongs to the active window";
-    EXPECT_TRUE(box->isVisible()) << "shown, and Warning returned without waiting for the user";
-    EXPECT_EQ(box->text(), "Tempo scaduto!");
-    EXPECT_EQ(box->windowTitle(), "Zelvan - 00:05:00");
-    EXPECT_EQ(box->icon(), QMessageBox::Warning);
-    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-    EXPECT_EQ(QApplication::activeModalWidget(), box.data());
-    EXPECT_EVENTUALLY_EQ(QApplication::activeWindow(), box.data());
+TEST(QtTimerTest, TheTicksAfterTheFirstComeAtTheInterval)
+{
+    QObject owner;
+    QtTimer timer(300, &owner);
+    const QTimer &behind = *owner.findChild<QTimer *>();
+    // Precise: a coarse timer may be 5 % off, and the readout would stutter.
+    EXPECT_EQ(behind.timerType(), Qt::PreciseTimer);
+    int ticks = 0;
+    timer.SetHandler([&] { ++ticks; });
+    QElapsedTimer clock;
+    clock.start();
+    timer.EnableAfter(0);
+    ASSERT_EVENTUALLY_TRUE(ticks >= 3);
+    // The first tick at once, two more a whole interval apart (a busy machine
+    // only makes them later).
+    EXPECT_GE(clock.elapsed(), 590);
+    timer.SetEnabled(false);
+    EXPECT_FALSE(behind.isActive());
+    timer.SetEnabled(true);
+    EXPECT_TRUE(behind.isActive());
+}
 
-    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-    EXPECT_EVENTUALLY_TRUE(box.isNull()); // closed and released
-    EXPECT_EVENTUALLY_EQ(QApplication::activeWindow(), &owner);
+TEST(QtControlsTest, TheButtonShowsItsCaptionAtOnce)
+{
+    QPushButton button("Start");
+    button.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
+    const QImage before = button.grab().toImage();
+    QtButton(button).SetCaption("Continue");
+    EXPECT_EQ(button.text(), "Continue");
+    EXPECT_NE(button.grab().toImage(), before);
+}
+
+TEST(QtControlsTest, TheUserIsAtTheProgramWhileOneOfItsWindowsIsActive)
+{
+    QWidget window;
+    QtAttention attention(window);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_TRUE(attention.UserIsAtProgram());
+    QWidget other(&window, Qt::Window);
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_TRUE(attention.UserIsAtProgram());
+    // Another program has the keyboard.
+    QApplication::setActiveWindow(nullptr);
+    EXPECT_FALSE(attention.UserIsAtProgram());
 }
 
 } // namespace

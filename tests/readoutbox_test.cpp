@@ -1,22 +1,29 @@
 // SPDX-License-Identifier: MIT
-#include "app/qt/form1.h"
-#include "fakes.h"
+#include "platform/qt/forms.h"
 #include "platform/qt/readoutbox.h"
+#include "window.h"
 
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace zelvan {
 namespace {
 
+// The faces with the metrics the layout was made for, less the one that may be missing.
+QStringList MetricCompatibleFaces()
+{
+    return FormFontFamilies().mid(1);
+}
+
 QFont BigBold(double points)
 {
     QFont font;
-    font.setFamilies({"Liberation Sans", "Arimo", "Arial"});
+    font.setFamilies(MetricCompatibleFaces());
     font.setBold(true);
     font.setPointSizeF(points);
     return font;
@@ -127,7 +134,7 @@ TEST_F(ReadoutBoxTest, ShowsCharactersItsFontLacks)
 QFont ReadoutFont()
 {
     QFont font;
-    font.setFamilies({"Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial"});
+    font.setFamilies(FormFontFamilies());
     font.setBold(true);
     font.setPointSizeF(20.25);
     return font;
@@ -135,8 +142,7 @@ QFont ReadoutFont()
 
 bool MetricCompatible(const QFont &font)
 {
-    const QString family = QFontInfo(font).family();
-    return family == "Liberation Sans" || family == "Arimo" || family == "Arial";
+    return MetricCompatibleFaces().contains(QFontInfo(font).family());
 }
 
 class ReadoutFitTest : public ::testing::Test
@@ -192,17 +198,12 @@ TEST_F(ReadoutFitTest, AWiderFaceIsMadeSmallerUntilTheTimeFits)
 // The window's own readout, as the user sees it.
 TEST(ReadoutInWindowTest, ShowsTheWholeTime)
 {
-    testing::FakeClock clock;
-    testing::FakeTimer timer;
-    testing::FakeMessageBox messageBox;
-    testing::FakeSoundPlayer sound;
-    Form1 form({&clock, &timer, &messageBox, &sound, {}});
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    form.findChild<QPushButton *>("cmdStart")->click();
-    clock.Advance(2);
-    timer.Tick();
-    ReadoutBox &text1 = *form.findChild<ReadoutBox *>("Text1");
+    testing::WindowWithFakes window;
+    window.form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window.form));
+    window.cmdStart().click();
+    window.RunFor(2);
+    ReadoutBox &text1 = window.Text1Box();
     ASSERT_EQ(text1.text(), "00:00:02");
     SCOPED_TRACE(QFontInfo(text1.ShownFont()).family().toStdString());
     const QImage picture = text1.grab().toImage();
@@ -210,6 +211,34 @@ TEST(ReadoutInWindowTest, ShowsTheWholeTime)
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_GT(ink.left(), 0);
     EXPECT_LT(ink.right(), picture.width() - 1);
+}
+
+// What the screen shows, not what a fresh rendering would: each tick's time
+// must reach the window's pixels.
+TEST(ReadoutInWindowTest, PutsEachNewTimeOnTheScreen)
+{
+    testing::WindowWithFakes window;
+    window.form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window.form));
+    ReadoutBox &text1 = window.Text1Box();
+    const auto onScreen = [&] {
+        QCoreApplication::processEvents();
+        const QRect box(text1.mapTo(&window.form, QPoint(0, 0)), text1.size());
+        // The whole window, in device pixels, then the readout's part of it.
+        const QImage all = window.form.screen()->grabWindow(window.form.winId()).toImage();
+        const qreal k = static_cast<qreal>(all.width()) / window.form.width();
+        return all.copy(QRectF(box.topLeft() * k, box.size() * k).toRect())
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    QImage before = onScreen();
+    window.cmdStart().click();
+    for (const char *time : {"00:00:01", "00:00:02", "00:00:03"}) {
+        window.RunFor(1);
+        ASSERT_EQ(text1.text(), time);
+        const QImage shown = onScreen();
+        EXPECT_NE(shown, before) << time << " is not on the screen";
+        before = shown;
+    }
 }
 
 } // namespace

@@ -73,14 +73,9 @@ TEST(Soak, AYearOfJitteryTicksAndPausesKeepsTheCountOnTheRunningTime)
 
     testing::FakeTimer timer;
     CountingSurface picture;
-    testing::FakeReadouts window;
-    testing::FakeButton cmdStart;
-    testing::FakeMessageBox messageBox;
-    testing::FakeSoundPlayer sound;
-    testing::FakeAlarmDialog dialog;
-    testing::FakeAttention attention;
-    Stopwatch watch({clock, timer, picture, window, cmdStart, messageBox, sound, dialog, attention,
-                     [](const std::string &) { return false; }, {}});
+    testing::StopwatchFakes fakes;
+    const testing::FakeReadouts &window = fakes.window;
+    Stopwatch watch(fakes.Parts(clock, timer, picture));
     watch.Form_Load();
 
     constexpr std::int64_t Year = 365LL * 86400 * NsPerSecond;

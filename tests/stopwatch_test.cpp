@@ -16,7 +16,7 @@ using namespace zelvan::testing;
 constexpr Colour Red = Rgb(255, 0, 0);
 constexpr Colour Ring = Rgb(176, 176, 0);
 
-class StopwatchTest : public ::testing::Test
+class StopwatchTest : public ::testing::Test, protected StopwatchFakes
 {
 protected:
     StopwatchTest() { watch.Form_Load(); }
@@ -63,20 +63,7 @@ protected:
     FakeClock clock;
     FakeTimer timer;
     RecordingSurface picture;
-    FakeReadouts window;
-    FakeButton cmdStart;
-    FakeMessageBox messageBox;
-    FakeSoundPlayer sound;
-    FakeAlarmDialog dialog;
-    FakeAttention attention;
-    bool chimeExists = true;
-    std::string chimeLookedFor;
-    Stopwatch watch{{clock, timer, picture, window, cmdStart, messageBox, sound, dialog, attention,
-                     [this](const std::string &path) {
-                         chimeLookedFor = path;
-                         return chimeExists;
-                     },
-                     "/share/zelvan"}};
+    Stopwatch watch{Parts(clock, timer, picture)};
     double m_untilTick = 1;
 };
 
@@ -328,6 +315,72 @@ TEST_F(StopwatchTest, APaintDrawsTheFaceUnderTheHands)
     EXPECT_GT(firstRed, lastMark) << "the alarm hand is drawn before the face is complete";
     EXPECT_EQ(picture.ops.back().text, "Zelvan");
     ExpectShown("00:00:03");
+}
+
+// A timer whose ticks are due a whole second apart from when it starts, as the
+// real one's are, and arrive up to 0.15 s early or late.
+class JitteryTimer final : public Timer
+{
+public:
+    explicit JitteryTimer(FakeClock &clock) : m_clock(clock) {}
+    void SetEnabled(bool enabled) override
+    {
+        if (enabled && !m_enabled)
+            EnableAfter(1000);
+        m_enabled = enabled;
+    }
+    void EnableAfter(int firstMilliseconds) override
+    {
+        m_started = m_clock.Seconds() + firstMilliseconds / 1000.0 - 1;
+        m_ticks = 0;
+        m_enabled = true;
+    }
+
+    // Lets time run to the next tick, late on odd ticks and early on even ones.
+    void NextTick()
+    {
+        ++m_ticks;
+        MoveTo(m_started + m_ticks + (m_ticks % 2 != 0 ? 0.15 : -0.15));
+        if (m_enabled)
+            Fire();
+    }
+    // Lets time run to the given fraction of the interval after the last tick was due.
+    void WaitUntil(double fraction) { MoveTo(m_started + m_ticks + fraction); }
+
+private:
+    void MoveTo(double seconds) { m_clock.Advance(seconds - m_clock.Seconds()); }
+
+    FakeClock &m_clock;
+    double m_started = 0;
+    int m_ticks = 0;
+    bool m_enabled = false;
+};
+
+TEST(StopwatchCadence, EveryTickAfterAResetWhileRunningAddsOneSecond)
+{
+    FakeClock clock;
+    clock.Advance(1000.3);
+    JitteryTimer timer(clock);
+    RecordingSurface picture;
+    StopwatchFakes fakes;
+    const FakeReadouts &window = fakes.window;
+    Stopwatch watch(fakes.Parts(clock, timer, picture));
+    watch.Form_Load();
+    watch.cmdStart_Click();
+    // Early in a second, on the clock's boundary, and late in it.
+    for (double fraction : {0.2, 0.35, 0.5, 0.65, 0.8}) {
+        SCOPED_TRACE(fraction);
+        for (int i = 0; i < 3; ++i)
+            timer.NextTick();
+        ASSERT_NE(window.readout, "00:00:00");
+        timer.WaitUntil(fraction);
+        watch.ResetCount();
+        ASSERT_EQ(window.readout, "00:00:00");
+        for (int second = 1; second <= 4; ++second) {
+            timer.NextTick();
+            EXPECT_EQ(window.readout, "00:00:0" + std::to_string(second));
+        }
+    }
 }
 
 } // namespace

@@ -35,7 +35,7 @@ public:
     PictureBox &Picture1() { return *form.findChild<PictureBox *>("Picture1"); }
 
     // Lets the given number of seconds pass, one tick a second.
-    void Run(int seconds)
+    void RunFor(int seconds)
     {
         for (int i = 0; i < seconds; ++i) {
             clock.Advance(1);
