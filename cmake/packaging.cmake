@@ -1,10 +1,10 @@
 # SPDX-License-Identifier: MIT
-# A Debian package made from the install rules: `cpack -G DEB` in the build tree.
+# Packages made from the install rules, in the build tree: `cpack -G DEB` on
+# Linux; `cpack -G NSIS` and `cpack -G ZIP` on Windows.
 
 set(ZELVAN_PACKAGE_CONTACT "The Zelvan developers <zelvan@example.org>"
-    CACHE STRING "Maintainer named in the Debian package")
+    CACHE STRING "Maintainer named in the packages")
 
-set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zelvan)
 set(CPACK_PACKAGE_VENDOR "The Zelvan developers")
 set(CPACK_PACKAGE_CONTACT ${ZELVAN_PACKAGE_CONTACT})
@@ -18,6 +18,14 @@ set(CPACK_PACKAGE_DESCRIPTION
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 # Symbols stay in the build tree; a Debug build still makes a small package.
 set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/packaging_windows.cmake)
+  include(CPack)
+  return()
+endif()
+
+set(CPACK_GENERATOR DEB)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

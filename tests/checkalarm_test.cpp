@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "alarm/checkalarm.h"
 #include "alarm/soundpath.h"
+#include "expectedchime.h"
 #include "fakes.h"
 #include "platform/files.h"
 
@@ -41,7 +42,7 @@ protected:
     std::vector<std::size_t> attention;
 };
 
-const std::string Chime = "/opt/zelvan/share/zelvan/Media/TaDa.wav";
+const std::string Chime = testing::ExpectedChime("/opt/zelvan/share/zelvan");
 
 TEST_F(CheckAlarmTest, AsksForAttentionOnceBeforeSoundingOrWarning)
 {

@@ -1,0 +1,46 @@
+#!/bin/sh
+# SPDX-License-Identifier: MIT
+# installer.sh BUILD-DIR CPACK WINE PREFIX: makes the installer, installs it
+# silently under Wine and checks what a user gets: zelvan.exe under Program
+# Files, a Start-menu shortcut to it, an uninstaller and its entry among the
+# installed apps; then uninstalls it silently and checks all of that is gone.
+set -eu
+build=$1 cpack=$2 wine=$3
+WINEPREFIX=$4 WINEDEBUG=-all
+export WINEPREFIX WINEDEBUG
+log=$build/tests/installer.log
+: >"$log"
+
+(cd "$build" && "$cpack" -G NSIS >>"$log")
+installer=$(ls "$build"/zelvan-*-win64.exe)
+dir="$WINEPREFIX/drive_c/Program Files/Zelvan"
+shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Zelvan/Zelvan.lnk"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zelvan'
+entry=$build/tests/installer.reg
+
+fail() { echo "FAIL: $*" >&2; cat "$log" >&2; exit 1; }
+
+"$wine" "$installer" /S </dev/null >>"$log" 2>&1
+[ -f "$dir/zelvan.exe" ] || fail "no zelvan.exe in $dir"
+[ -f "$dir/Uninstall.exe" ] || fail "no uninstaller in $dir"
+[ -f "$shortcut" ] || fail "no Start-menu shortcut"
+grep -aq 'zelvan.exe' "$shortcut" || fail "the shortcut does not lead to zelvan.exe"
+"$wine" reg query "$key" </dev/null >"$entry" 2>>"$log" || fail "no uninstall entry"
+grep -q 'DisplayName.*Zelvan' "$entry" || fail "the uninstall entry has no name"
+grep -q 'UninstallString.*Uninstall.exe' "$entry" || fail "the uninstall entry names no uninstaller"
+grep -q 'DisplayIcon.*zelvan.exe' "$entry" || fail "the uninstall entry has no icon"
+echo "installed: $dir, $shortcut, $key"
+
+# The uninstaller copies itself out of the folder it removes and runs from
+# there, so it returns at once: wait for its work.
+"$wine" "$dir/Uninstall.exe" /S </dev/null >>"$log" 2>&1
+for _ in $(seq 100); do
+    [ -e "$dir" ] || [ -e "$shortcut" ] || break
+    sleep 0.2
+done
+[ ! -e "$dir" ] || fail "$dir is left after uninstalling: $(ls "$dir")"
+[ ! -e "$shortcut" ] || fail "the shortcut is left after uninstalling"
+if "$wine" reg query "$key" </dev/null >>"$log" 2>&1; then
+    fail "the uninstall entry is left after uninstalling"
+fi
+echo "uninstalled"
