@@ -26,5 +26,7 @@ install_missing() {
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-wayland fonts-liberation2)
 # What the tests need besides.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool dbus-daemon dbus-bin at-spi2-core python3-dbus imagemagick x11-utils openbox weston clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file pulseaudio pulseaudio-utils sox fonts-dejavu-core)
-# What the Windows build (cross-compiled, tested and packaged under Wine) needs besides.
-WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine64 nsis zip unzip xvfb x11-utils openbox xdotool imagemagick pulseaudio pulseaudio-utils sox)
+# What the Windows build (cross-compiled, tested and packaged under Wine) needs
+# besides; Wine draws its text with the system's fonts, and sets the screen's
+# modes through XRandR.
+WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine64 nsis zip unzip xvfb x11-utils openbox xdotool imagemagick pulseaudio pulseaudio-utils sox libxrandr2 fonts-liberation2)
