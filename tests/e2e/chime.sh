@@ -16,19 +16,7 @@ chime="$(dirname "$1")/../share/zelvan/Media/TaDa.wav"
 
 start_xvfb
 
-# The server gets folders of its own, so it neither meets nor starts another.
-mkdir -p "$WORK/pulse/home" "$WORK/pulse/runtime"
-chmod 700 "$WORK/pulse/runtime"
-socket=$WORK/pulse/socket
-HOME="$WORK/pulse/home" XDG_RUNTIME_DIR="$WORK/pulse/runtime" \
-    pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
-    -L "module-null-sink sink_name=rec" \
-    -L "module-native-protocol-unix auth-anonymous=1 socket=$socket" \
-    2>"$WORK/pulse.log" &
-PIDS+=($!)
-export PULSE_SERVER=unix:$socket
-within 10 pactl info >/dev/null 2>&1 || { cat "$WORK/pulse.log" >&2; fail "pulseaudio did not start"; }
-pactl set-default-sink rec
+start_null_sink
 
 # Raw samples, so that the file's size tells how much has been recorded; in
 # small fragments, so that it grows as the time passes.

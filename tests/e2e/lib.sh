@@ -158,3 +158,21 @@ arm_alarm() {
     xdotool key Return
     within 5 dialog_closed || fail "the alarm dialog did not close"
 }
+
+# A private PulseAudio server whose default sink, "rec", plays into nothing;
+# its monitor, rec.monitor, records what was played. PULSE_SERVER points at it.
+start_null_sink() {
+    local socket=$WORK/pulse/socket
+    # The server gets folders of its own, so it neither meets nor starts another.
+    mkdir -p "$WORK/pulse/home" "$WORK/pulse/runtime"
+    chmod 700 "$WORK/pulse/runtime"
+    HOME="$WORK/pulse/home" XDG_RUNTIME_DIR="$WORK/pulse/runtime" \
+        pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
+        -L "module-null-sink sink_name=rec" \
+        -L "module-native-protocol-unix auth-anonymous=1 socket=$socket" \
+        2>"$WORK/pulse.log" &
+    PIDS+=($!)
+    export PULSE_SERVER=unix:$socket
+    within 10 pactl info >/dev/null 2>&1 || { cat "$WORK/pulse.log" >&2; fail "pulseaudio did not start"; }
+    pactl set-default-sink rec
+}

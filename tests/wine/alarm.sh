@@ -17,18 +17,7 @@ rate=16000
 if [ "$chime" = present ]; then
     # Wine keeps the audio devices it first meets in the prefix: the server
     # comes before the prefix.
-    mkdir -p "$WORK/pulse/home" "$WORK/pulse/runtime"
-    chmod 700 "$WORK/pulse/runtime"
-    socket=$WORK/pulse/socket
-    HOME="$WORK/pulse/home" XDG_RUNTIME_DIR="$WORK/pulse/runtime" \
-        pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
-        -L "module-null-sink sink_name=rec" \
-        -L "module-native-protocol-unix auth-anonymous=1 socket=$socket" \
-        2>"$WORK/pulse.log" &
-    PIDS+=($!)
-    export PULSE_SERVER=unix:$socket
-    within 10 pactl info >/dev/null 2>&1 || fail "pulseaudio did not start: $(cat "$WORK/pulse.log")"
-    pactl set-default-sink rec
+    start_null_sink
 fi
 start_wine
 media=$WINEPREFIX/drive_c/windows/Media
