@@ -13,6 +13,7 @@
 #include "platform/qt/messagebox.h"
 #include "platform/qt/picturebox.h"
 #include "platform/qt/readoutbox.h"
+#include "platform/qt/readoutpalette.h"
 #include "platform/qt/timer.h"
 #include "platform/sound.h"
 
@@ -197,10 +198,7 @@ void Form1::CreateText1()
     // is its value, read when the user asks.
     Text1->setAccessibleName("Elapsed time");
     Text1->setAccessibleDescription("Hours, minutes and seconds counted so far.");
-    QPalette readout = Text1->palette();
-    readout.setColor(QPalette::Base, readout.color(QPalette::Button));
-    readout.setColor(QPalette::Text, Qt::black);
-    Text1->setPalette(readout);
+    Text1->setPalette(ReadoutPalette(Text1->palette()));
 }
 
 void Form1::CreateDialMenu()
