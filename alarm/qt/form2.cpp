@@ -4,6 +4,7 @@
 #include "alarm/minutes.h"
 #include "platform/messagebox.h"
 #include "platform/qt/forms.h"
+#include "platform/qt/windowmanager.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -96,8 +97,7 @@ Flag Form2::CallAlarmSetting(QWidget *parent, Flag &Enabled, std::int16_t &times
     if (parentWidget() != parent)
         setParent(parent, windowFlags());
     // Over a main window that stays on top, the dialog must stay on top too.
-    setWindowFlag(Qt::WindowStaysOnTopHint,
-                  parent && parent->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    setWindowFlag(Qt::WindowStaysOnTopHint, parent && StaysOnTop(*parent));
 
     DlgEnabled = Enabled;
     DlgMinutes = static_cast<std::int16_t>(timeset / 60);

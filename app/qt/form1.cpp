@@ -15,6 +15,7 @@
 #include "platform/qt/readoutbox.h"
 #include "platform/qt/readoutpalette.h"
 #include "platform/qt/timer.h"
+#include "platform/qt/windowmanager.h"
 #include "platform/sound.h"
 
 #include <QAccessible>
@@ -350,14 +351,7 @@ void Form1::AskAttention()
 
 void Form1::SetAlwaysOnTop(bool on)
 {
-    // A new window flag hides the window; Qt keeps its place, and it shows again
-    // with the same count, since only the native window is made anew.
-    const bool visible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    if (visible) {
-        show();
-        activateWindow();
-    }
+    SetStaysOnTop(*this, on);
 }
 
 bool Form1::IsMinimized() const

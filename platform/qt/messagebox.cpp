@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/messagebox.h"
 
+#include "platform/qt/windowmanager.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -23,7 +25,7 @@ void QtMessageBox::Warning(const std::string &text, const std::string &title)
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     // Over a window that stays on top, the box must stay on top too.
-    if (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+    if (owner && StaysOnTop(*owner))
         box->setWindowFlag(Qt::WindowStaysOnTopHint);
     // Give the keyboard back to the window the box came from; without a window
     // manager to do it, typing would otherwise go nowhere.

@@ -125,17 +125,25 @@ wait_box() {
     box_of "$1" "$2"
 }
 
-# Checks or clears "Always on top" in the dial's context menu. Qt makes the
-# native window anew, so the main window's id changes: prints the new one.
+# Checks or clears "Always on top" in the dial's context menu of a process's
+# main window, and waits until the window manager's state follows. The window
+# must stay the one it was, under the same id, mapped all along.
 toggle_on_top() {
-    local pid=$1 old=$2 new
-    xdotool mousemove --window "$old" 90 80 click 3
+    local pid=$1 window=$2 follows=has_state i
+    has_state "$window" _NET_WM_STATE_ABOVE && follows=lacks_state
+    xdotool mousemove --window "$window" 90 80 click 3
     sleep 0.5
     # The entry is the menu's last: Up wraps round to it.
     xdotool key Up Return
-    new_main() { new=$(main_window_of "$pid") && [ "$new" != "$old" ]; }
-    wait_until 20 "the main window did not come back after Always on top" new_main
-    echo "$new"
+    for i in $(seq 400); do
+        is_viewable "$window" ||
+            fail "Always on top took the main window $(hex_id "$window") off the screen"
+        "$follows" "$window" _NET_WM_STATE_ABOVE && break
+        [ "$i" -lt 400 ] || fail "_NET_WM_STATE_ABOVE did not follow Always on top: $(net_wm_state "$window")"
+        sleep 0.05
+    done
+    [ "$(main_window_of "$pid")" = "$window" ] ||
+        fail "Always on top gave the main window a new id: $(main_window_of "$pid" || echo none) for $window"
 }
 
 # Arms a one-minute alarm through the dialog with the keyboard, then clicks
