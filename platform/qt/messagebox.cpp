@@ -31,7 +31,14 @@ void QtMessageBox::Warning(const std::string &text, const std::string &title)
     // manager to do it, typing would otherwise go nowhere.
     if (owner)
         QObject::connect(box, &QMessageBox::finished, owner, [owner] { owner->activateWindow(); });
-    box->show();
+    // With another program at the keyboard, keys meant for it would close the
+    // box unseen: it shows without the keyboard, and the user comes to it (the
+    // alarm has asked the task bar for attention). At one of our windows, the
+    // box takes the keyboard at once.
+    if (QApplication::activeWindow())
+        box->show();
+    else
+        ShowWithoutTakingTheKeyboard(*box);
 }
 
 } // namespace zelvan

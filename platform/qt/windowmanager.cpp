@@ -3,10 +3,38 @@
 
 #include "platform/qt/nativewindow.h"
 
+#include <QEvent>
 #include <QWidget>
 #include <QWindow>
 
 namespace zelvan {
+
+namespace {
+
+// Lets the window take the focus from its first exposure on.
+class FocusOnceExposed final : public QObject
+{
+public:
+    FocusOnceExposed(QWidget &window, QWindow &handle) : QObject(&window), m_window(window)
+    {
+        handle.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose) {
+            watched->removeEventFilter(this);
+            ChangeFlagInPlace(m_window, Qt::WindowDoesNotAcceptFocus, false);
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget &m_window;
+};
+
+} // namespace
 
 bool StaysOnTop(const QWidget &widget)
 {
@@ -39,6 +67,21 @@ void ChangeFlagInPlace(QWidget &window, Qt::WindowType flag, bool on)
     window.overrideWindowFlags(flags);
     if (QWindow *handle = window.windowHandle())
         handle->setFlags(flags);
+}
+
+void ShowWithoutTakingTheKeyboard(QWidget &window)
+{
+    // Enough for a window that is not modal. Qt asks the window manager to
+    // activate a modal window as it maps, whatever the attribute says; one
+    // that takes no focus cannot be activated, so the window takes none until
+    // that request is behind it. Set before the native window exists, the
+    // flag does not make it anew.
+    window.setAttribute(Qt::WA_ShowWithoutActivating);
+    window.setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+    // The native window, to watch for its first exposure, which follows its mapping.
+    window.winId();
+    new FocusOnceExposed(window, *window.windowHandle());
+    window.show();
 }
 
 } // namespace zelvan

@@ -23,4 +23,9 @@ void SetStaysOnTop(QWidget &window, bool on);
 // place in task bars, window switchers and accessibility tools.
 void ChangeFlagInPlace(QWidget &window, Qt::WindowType flag, bool on);
 
+// Shows a window that is not shown yet without taking the keyboard from the
+// window that has it, modal or not. It takes the keyboard as usual once the
+// user comes to it, or to a window of the program that it blocks.
+void ShowWithoutTakingTheKeyboard(QWidget &window);
+
 } // namespace zelvan

@@ -6,8 +6,9 @@
 #     open above it, owned by it and on top too, not beneath it.
 #   B is minimised: its caption keeps counting, and its warning must still
 #     show on the screen, not be hidden with its owner.
-# Both ask for attention when the alarm fires, and the request clears when
-# the user comes back to the window.
+# Neither warning takes the keyboard from the other program, so keys typed
+# there do not close them unseen. Both stopwatches ask for attention when the
+# alarm fires, and the request clears when the user comes back to the window.
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/wm.sh"
@@ -49,6 +50,14 @@ sleep 0.5
 import -window root "$WORK/fired.png"
 [ -z "${ZELVAN_E2E_SHOTS:-}" ] || cp "$WORK/fired.png" "$ZELVAN_E2E_SHOTS/wm_alarm_fired.png"
 
+is_active "$other" || fail "a warning took the keyboard from the other program: $(active_window) is active"
+# Enter, space and Escape would each close a warning that had the keyboard.
+xdotool key Return space Escape
+sleep 0.5
+is_active "$other" || fail "the keyboard left the other program: $(active_window) is active"
+is_viewable "$box_a" && is_viewable "$box_b" || fail "keys typed in the other program closed a warning"
+echo "the other program $(hex_id "$other") kept the keyboard; both warnings stayed open"
+
 [ "$(transient_for "$box_a")" = "$(hex_id "$main_a")" ] || fail "A's warning is not owned by A"
 assert_above "$box_a" "$main_a" "A's warning over A kept on top"
 has_state "$box_a" _NET_WM_STATE_ABOVE || fail "A's warning is not kept on top like A"
@@ -68,10 +77,11 @@ read -r x y w h <<<"$(geometry "$box_b")"
 has_state "$main_b" _NET_WM_STATE_DEMANDS_ATTENTION || fail "B did not ask for attention"
 echo "B: minimised from $minimised_at s, warning $(hex_id "$box_b") shown at $x,$y"
 
-# The user answers A's warning: the keyboard goes back to A, whose request
-# for attention clears.
-xdotool windowactivate --sync "$box_a"
-wait_until 15 "A's warning did not take the keyboard" is_active "$box_a"
+# The user comes to A, which the warning blocks: the warning takes the
+# keyboard; answered, the keyboard goes back to A, whose request for
+# attention clears.
+xdotool windowactivate "$main_a"
+wait_until 15 "A's warning did not take the keyboard when the user came to A" is_active "$box_a"
 xdotool key Return
 wait_until 15 "A did not get the keyboard back after its warning" is_active "$main_a"
 wait_until 15 "A still asks for attention once active" lacks_state "$main_a" _NET_WM_STATE_DEMANDS_ATTENTION
