@@ -346,7 +346,7 @@ void Form1::AskAttention()
     if (m_alert)
         m_alert();
     else
-        QApplication::alert(this);
+        AskForAttention(*this);
 }
 
 void Form1::SetAlwaysOnTop(bool on)

@@ -78,7 +78,7 @@ public:
     Flag Running() const { return m_running; }
 
     // Replaces the request to the desktop to draw the user's eye to the window
-    // (QApplication::alert), for tests.
+    // (AskForAttention), for tests.
     void SetAlert(std::function<void()> alert) { m_alert = std::move(alert); }
 
     // Client-area size in twips.

@@ -14,4 +14,7 @@ namespace zelvan::native {
 // its state from that flag as it maps.
 bool RequestKeptAbove(QWidget &window, bool above);
 
+// Sets or clears the urgency hint that task bars and window managers read.
+bool SetUrgencyHint(QWidget &window, bool urgent);
+
 } // namespace zelvan::native

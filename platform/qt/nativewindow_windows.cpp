@@ -9,4 +9,9 @@ bool RequestKeptAbove(QWidget &, bool)
     return false;
 }
 
+bool SetUrgencyHint(QWidget &, bool)
+{
+    return false;
+}
+
 } // namespace zelvan::native

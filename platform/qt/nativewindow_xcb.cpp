@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -74,6 +76,32 @@ bool RequestKeptAbove(QWidget &window, bool above)
     xcb_send_event(connection, 0, RootOf(connection, id),
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char *>(&message));
+    xcb_flush(connection);
+    return true;
+}
+
+bool SetUrgencyHint(QWidget &window, bool urgent)
+{
+    xcb_connection_t *connection = Connection();
+    const xcb_window_t id = NativeWindow(window);
+    if (!connection || id == XCB_WINDOW_NONE)
+        return false;
+    // WM_HINTS as ICCCM 4.1.2.4 lays it out: nine words, the first the flags.
+    // Qt keeps the others (input, window group, initial state): read them first.
+    constexpr std::uint32_t UrgencyHint = 1u << 8;
+    std::array<std::uint32_t, 9> hints{};
+    const auto reply = Owned(xcb_get_property_reply(
+        connection,
+        xcb_get_property(connection, 0, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 0, hints.size()),
+        nullptr));
+    if (reply && reply->format == 32) {
+        const auto words = std::min<std::size_t>(
+            static_cast<std::size_t>(xcb_get_property_value_length(reply.get())) / 4, hints.size());
+        std::memcpy(hints.data(), xcb_get_property_value(reply.get()), words * 4);
+    }
+    hints[0] = urgent ? hints[0] | UrgencyHint : hints[0] & ~UrgencyHint;
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS,
+                        32, hints.size(), hints.data());
     xcb_flush(connection);
     return true;
 }

@@ -3,6 +3,7 @@
 
 #include "platform/qt/nativewindow.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QWidget>
 #include <QWindow>
@@ -10,6 +11,32 @@
 namespace zelvan {
 
 namespace {
+
+// Clears the urgency hint once the user comes to the window; Qt withdraws its
+// own request for attention then too.
+class UrgencyUntilActive final : public QObject
+{
+public:
+    static constexpr const char *Name = "urgencyUntilActive";
+
+    explicit UrgencyUntilActive(QWidget &window) : QObject(&window), m_window(window)
+    {
+        setObjectName(Name);
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == &m_window && event->type() == QEvent::WindowActivate) {
+            native::SetUrgencyHint(m_window, false);
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget &m_window;
+};
 
 // Lets the window take the focus from its first exposure on.
 class FocusOnceExposed final : public QObject
@@ -67,6 +94,19 @@ void ChangeFlagInPlace(QWidget &window, Qt::WindowType flag, bool on)
     window.overrideWindowFlags(flags);
     if (QWindow *handle = window.windowHandle())
         handle->setFlags(flags);
+}
+
+void AskForAttention(QWidget &widget)
+{
+    QWidget &window = *widget.window();
+    if (window.isActiveWindow())
+        return;
+    QApplication::alert(&window);
+    // Some task bars and window managers read the hint alone.
+    // One clearer a window, found by name: it is no QObject subclass of its own.
+    if (native::SetUrgencyHint(window, true) &&
+        !window.findChild<QObject *>(UrgencyUntilActive::Name, Qt::FindDirectChildrenOnly))
+        new UrgencyUntilActive(window);
 }
 
 void ShowWithoutTakingTheKeyboard(QWidget &window)

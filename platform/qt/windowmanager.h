@@ -23,6 +23,12 @@ void SetStaysOnTop(QWidget &window, bool on);
 // place in task bars, window switchers and accessibility tools.
 void ChangeFlagInPlace(QWidget &window, Qt::WindowType flag, bool on);
 
+// Asks the task bar to draw the user's eye to the window, in both ways task
+// bars read it (on X11 _NET_WM_STATE_DEMANDS_ATTENTION and the ICCCM urgency
+// hint; on Wayland what Qt offers), until the user activates the window.
+// Nothing happens while the window is active.
+void AskForAttention(QWidget &window);
+
 // Shows a window that is not shown yet without taking the keyboard from the
 // window that has it, modal or not. It takes the keyboard as usual once the
 // user comes to it, or to a window of the program that it blocks.

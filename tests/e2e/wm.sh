@@ -68,6 +68,10 @@ transient_for() { xprop -id "$1" WM_TRANSIENT_FOR | sed -n 's/.*# \(0x[0-9a-f]*\
 net_wm_state() { xprop -id "$1" _NET_WM_STATE; }
 has_state() { net_wm_state "$1" | grep -q "$2"; }
 lacks_state() { ! has_state "$@"; }
+# Whether WM_HINTS carries the ICCCM urgency hint, which task bars and window
+# managers read besides _NET_WM_STATE_DEMANDS_ATTENTION.
+is_urgent() { xprop -id "$1" WM_HINTS | grep -q 'The urgency hint bit is set'; }
+not_urgent() { ! is_urgent "$1"; }
 is_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 is_iconic() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'; }
 
