@@ -95,5 +95,38 @@ TEST(QtMessageBoxTest, BelongsToTheTopmostWindowOfTheProgram)
     }
 }
 
+// With another program at the keyboard, keys meant for it must not close the
+// warning unseen, so it opens without the keyboard (as a window manager shows:
+// e2e.WindowManager.Alarm); yet it must take the keyboard once the user comes
+// to it. At one of the program's windows it takes it at once.
+TEST(QtMessageBoxTest, TakesTheKeyboardWhenTheUserComesToIt)
+{
+    for (const bool userHere : {true, false}) {
+        SCOPED_TRACE(userHere ? "main window active" : "another program active");
+        QWidget main;
+        main.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+        if (userHere) {
+            main.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+        } else {
+            QApplication::setActiveWindow(nullptr);
+        }
+
+        QtMessageBox(&main).Warning("Tempo scaduto!", "Zelvan - 00:01:00");
+        QMessageBox *box = OpenBox();
+        ASSERT_NE(box, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
+        if (userHere)
+            EXPECT_EVENTUALLY_TRUE(QApplication::activeWindow() == box);
+        // What the window manager is told: the box takes the focus when given it.
+        EXPECT_EVENTUALLY_TRUE(
+            !box->windowHandle()->flags().testFlag(Qt::WindowDoesNotAcceptFocus));
+        EXPECT_FALSE(box->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+        box->close();
+        EXPECT_EVENTUALLY_TRUE(OpenBox() == nullptr);
+    }
+}
+
 } // namespace
 } // namespace zelvan

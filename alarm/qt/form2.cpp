@@ -3,6 +3,7 @@
 
 #include "platform/messagebox.h"
 #include "platform/qt/forms.h"
+#include "platform/qt/windowmanager.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -75,8 +76,7 @@ Flag Form2::CallAlarmSetting(QWidget *parent, Flag &Enabled, std::int16_t &times
     if (parentWidget() != parent)
         setParent(parent, windowFlags());
     // Over a main window that stays on top, the dialog must stay on top too.
-    setWindowFlag(Qt::WindowStaysOnTopHint,
-                  parent && parent->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    setWindowFlag(Qt::WindowStaysOnTopHint, parent && StaysOnTop(*parent));
 
     return m_setting.CallAlarmSetting(Enabled, timeset);
 }

@@ -13,7 +13,9 @@
 #include "platform/qt/messagebox.h"
 #include "platform/qt/picturebox.h"
 #include "platform/qt/readoutbox.h"
+#include "platform/qt/readoutpalette.h"
 #include "platform/qt/timer.h"
+#include "platform/qt/windowmanager.h"
 #include "platform/sound.h"
 
 #include <QAccessibleWidget>
@@ -193,10 +195,7 @@ void Form1::CreateText1()
     // is its value, read when the user asks.
     Text1->setAccessibleName("Elapsed time");
     Text1->setAccessibleDescription("Hours, minutes and seconds counted so far.");
-    QPalette readout = Text1->palette();
-    readout.setColor(QPalette::Base, readout.color(QPalette::Button));
-    readout.setColor(QPalette::Text, Qt::black);
-    Text1->setPalette(readout);
+    Text1->setPalette(ReadoutPalette(Text1->palette()));
 }
 
 void Form1::CreateDialMenu()
@@ -248,14 +247,7 @@ Flag Form1::Run(Flag &Enabled, std::int16_t &timeset)
 
 void Form1::SetAlwaysOnTop(bool on)
 {
-    // A new window flag hides the window; Qt keeps its place, and it shows again
-    // with the same count, since only the native window is made anew.
-    const bool visible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    if (visible) {
-        show();
-        activateWindow();
-    }
+    SetStaysOnTop(*this, on);
 }
 
 bool Form1::IsMinimized() const

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/controls.h"
 
+#include "platform/qt/windowmanager.h"
+
 #include <QApplication>
 #include <QPushButton>
 
@@ -21,8 +23,8 @@ bool QtAttention::UserIsAtProgram() const
 
 void QtAttention::Request()
 {
-    // The request clears when the user activates the window.
-    QApplication::alert(&m_window);
+    // The request clears when the user comes to the window.
+    AskForAttention(m_window);
 }
 
 } // namespace zelvan

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/messagebox.h"
 
+#include "platform/qt/windowmanager.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -23,13 +25,20 @@ void QtMessageBox::Warning(const std::string &text, const std::string &title)
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     // Over a window that stays on top, the box must stay on top too.
-    if (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+    if (owner && StaysOnTop(*owner))
         box->setWindowFlag(Qt::WindowStaysOnTopHint);
     // Give the keyboard back to the window the box came from; without a window
     // manager to do it, typing would otherwise go nowhere.
     if (owner)
         QObject::connect(box, &QMessageBox::finished, owner, [owner] { owner->activateWindow(); });
-    box->show();
+    // With another program at the keyboard, keys meant for it would close the
+    // box unseen: it shows without the keyboard, and the user comes to it (the
+    // alarm has asked the task bar for attention). At one of our windows, the
+    // box takes the keyboard at once.
+    if (QApplication::activeWindow())
+        box->show();
+    else
+        ShowWithoutTakingTheKeyboard(*box);
 }
 
 } // namespace zelvan

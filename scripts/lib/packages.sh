@@ -23,7 +23,7 @@ install_missing() {
 }
 
 # What it takes to build and run the stopwatch.
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-wayland fonts-liberation2)
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-wayland libxcb1-dev fonts-liberation2)
 # What the tests need besides.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool dbus-daemon dbus-bin at-spi2-core python3-dbus imagemagick x11-utils openbox weston clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file pulseaudio pulseaudio-utils sox fonts-dejavu-core)
 # What the Windows build (cross-compiled, tested and packaged under Wine) needs

@@ -68,6 +68,10 @@ transient_for() { xprop -id "$1" WM_TRANSIENT_FOR | sed -n 's/.*# \(0x[0-9a-f]*\
 net_wm_state() { xprop -id "$1" _NET_WM_STATE; }
 has_state() { net_wm_state "$1" | grep -q "$2"; }
 lacks_state() { ! has_state "$@"; }
+# Whether WM_HINTS carries the ICCCM urgency hint, which task bars and window
+# managers read besides _NET_WM_STATE_DEMANDS_ATTENTION.
+is_urgent() { xprop -id "$1" WM_HINTS | grep -q 'The urgency hint bit is set'; }
+not_urgent() { ! is_urgent "$1"; }
 is_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 is_iconic() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'; }
 
@@ -125,17 +129,25 @@ wait_box() {
     box_of "$1" "$2"
 }
 
-# Checks or clears "Always on top" in the dial's context menu. Qt makes the
-# native window anew, so the main window's id changes: prints the new one.
+# Checks or clears "Always on top" in the dial's context menu of a process's
+# main window, and waits until the window manager's state follows. The window
+# must stay the one it was, under the same id, mapped all along.
 toggle_on_top() {
-    local pid=$1 old=$2 new
-    xdotool mousemove --window "$old" 90 80 click 3
+    local pid=$1 window=$2 follows=has_state i
+    has_state "$window" _NET_WM_STATE_ABOVE && follows=lacks_state
+    xdotool mousemove --window "$window" 90 80 click 3
     sleep 0.5
     # The entry is the menu's last: Up wraps round to it.
     xdotool key Up Return
-    new_main() { new=$(main_window_of "$pid") && [ "$new" != "$old" ]; }
-    wait_until 20 "the main window did not come back after Always on top" new_main
-    echo "$new"
+    for i in $(seq 400); do
+        is_viewable "$window" ||
+            fail "Always on top took the main window $(hex_id "$window") off the screen"
+        "$follows" "$window" _NET_WM_STATE_ABOVE && break
+        [ "$i" -lt 400 ] || fail "_NET_WM_STATE_ABOVE did not follow Always on top: $(net_wm_state "$window")"
+        sleep 0.05
+    done
+    [ "$(main_window_of "$pid")" = "$window" ] ||
+        fail "Always on top gave the main window a new id: $(main_window_of "$pid" || echo none) for $window"
 }
 
 # Arms a one-minute alarm through the dialog with the keyboard, then clicks
