@@ -6,10 +6,16 @@
 # installed apps; then uninstalls it silently and checks all of that is gone.
 set -eu
 build=$1 cpack=$2 wine=$3
-WINEPREFIX=$4 WINEDEBUG=-all
-export WINEPREFIX WINEDEBUG
+WINEPREFIX=$4 WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
+export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
 log=$build/tests/installer.log
 : >"$log"
+# Wine writes desktop-menu entries under the XDG folders: keep the user's own
+# out of reach, and see below that none are written.
+xdg=$build/tests/installer-xdg
+rm -rf "$xdg"
+XDG_DATA_HOME=$xdg/data XDG_CONFIG_HOME=$xdg/config
+export XDG_DATA_HOME XDG_CONFIG_HOME
 
 (cd "$build" && "$cpack" -G NSIS >>"$log")
 installer=$(ls "$build"/zelvan-*-win64.exe)
@@ -29,6 +35,9 @@ grep -aq 'zelvan.exe' "$shortcut" || fail "the shortcut does not lead to zelvan.
 grep -q 'DisplayName.*Zelvan' "$entry" || fail "the uninstall entry has no name"
 grep -q 'UninstallString.*Uninstall.exe' "$entry" || fail "the uninstall entry names no uninstaller"
 grep -q 'DisplayIcon.*zelvan.exe' "$entry" || fail "the uninstall entry has no icon"
+if [ -n "$(find "$xdg" -type f 2>/dev/null)" ]; then
+    fail "installing wrote desktop-menu entries: $(find "$xdg" -type f)"
+fi
 echo "installed: $dir, $shortcut, $key"
 
 # The uninstaller copies itself out of the folder it removes and runs from

@@ -21,7 +21,8 @@ wine_run() { "$WINE" "$@" </dev/null >>"$WORK/wine.log" 2>&1; }
 # the desktop is set to it before the server that reads it starts.
 start_wine() {
     local dpi=${1:-96}
-    export WINEPREFIX=$WORK/prefix WINEDEBUG=-all
+    # No menu entries in the user's desktop for what runs here.
+    export WINEPREFIX=$WORK/prefix WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
     mkdir -p "$WINEPREFIX"
     "$WINESERVER" -p
     wine_run wineboot -i || fail "wineboot failed: $(tail -n 3 "$WORK/wine.log")"

@@ -6,7 +6,8 @@ set -eu
 action=$1 wineserver=$2 wine=$3
 WINEPREFIX=$4
 WINEDEBUG=-all
-export WINEPREFIX WINEDEBUG
+WINEDLLOVERRIDES=winemenubuilder.exe=d
+export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
 case $action in
 start)
     # Wine's background processes keep whatever they inherit open: give them
