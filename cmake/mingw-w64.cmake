@@ -19,9 +19,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Wine keeps its whole C: drive in a prefix, made on first use (some 700 MB).
 # Without WINEPREFIX it would be the user's ~/.wine: keep it in the build tree.
-# winemenubuilder is off: otherwise each shortcut the installer makes becomes
-# an entry with icons in the user's own desktop menu, and the builder, running
-# in the background, can keep the install folder busy while it is removed.
+# The emulator runs in the same environment as tests/wine/env.sh sets.
 set(ZELVAN_WINE /usr/lib/wine/wine64 CACHE FILEPATH "Wine's 64-bit loader")
 set(ZELVAN_WINESERVER /usr/lib/wine/wineserver CACHE FILEPATH "Wine's server")
 set(ZELVAN_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Wine prefix the tests and generators run in")

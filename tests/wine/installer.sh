@@ -6,8 +6,8 @@
 # installed apps; then uninstalls it silently and checks all of that is gone.
 set -eu
 build=$1 cpack=$2 wine=$3
-WINEPREFIX=$4 WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
-export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
+. "$(dirname "$0")/env.sh"
+wine_env "$4"
 log=$build/tests/installer.log
 : >"$log"
 # Wine writes desktop-menu entries under the XDG folders: keep the user's own

@@ -5,6 +5,7 @@
 
 . "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/../e2e/wm.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
 # The prefix lives in the test's folder: the server ends, then the folder goes.
 wine_cleanup() {
@@ -21,8 +22,7 @@ wine_run() { "$WINE" "$@" </dev/null >>"$WORK/wine.log" 2>&1; }
 # the desktop is set to it before the server that reads it starts.
 start_wine() {
     local dpi=${1:-96}
-    # No menu entries in the user's desktop for what runs here.
-    export WINEPREFIX=$WORK/prefix WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
+    wine_env "$WORK/prefix"
     mkdir -p "$WINEPREFIX"
     "$WINESERVER" -p
     wine_run wineboot -i || fail "wineboot failed: $(tail -n 3 "$WORK/wine.log")"

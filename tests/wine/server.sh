@@ -4,10 +4,8 @@
 # keeps its Wine server up between the tests' launches, or ends it.
 set -eu
 action=$1 wineserver=$2 wine=$3
-WINEPREFIX=$4
-WINEDEBUG=-all
-WINEDLLOVERRIDES=winemenubuilder.exe=d
-export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
+. "$(dirname "$0")/env.sh"
+wine_env "$4"
 case $action in
 start)
     # Wine's background processes keep whatever they inherit open: give them

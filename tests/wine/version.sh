@@ -6,8 +6,8 @@
 # and larger.
 set -eu
 wine=$1 driver=$3 zelvan=$4 version=$5
-WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
-export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
+. "$(dirname "$0")/env.sh"
+wine_env "$2"
 out=$PWD/version.txt
 "$wine" "$driver" version "$zelvan" </dev/null >"$out.crlf" 2>&1
 tr -d '\r' <"$out.crlf" >"$out"
